@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, headless. Then builds the tests
+# again with AddressSanitizer and UndefinedBehaviorSanitizer and runs the
+# fast ones (ZT_SANITIZE=0 skips that pass).
+set -euo pipefail
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export QT_QPA_PLATFORM=offscreen
+
+source "$ROOT/scripts/setup.sh"
+(cd "$BUILD_DIR" && ctest -j2 --output-on-failure)
+
+if [ "${ZT_SANITIZE:-1}" != 0 ]; then
+  BUILD_DIR=$ROOT/build-asan CMAKE_ARGS="-DZT_SANITIZE=ON" build
+  (cd "$ROOT/build-asan" && ctest -j2 --output-on-failure -L unit)
+fi

@@ -1,0 +1,193 @@
+// Port list, connect and disconnect, and the reaction to every failure the
+// transport reports. Each failure ends in the idle state: port closed,
+// transport released, connect button enabled.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "messages.h"
+#include "modbus/logging.h"
+#include "modbus/portenumerator.h"
+#include "modbus/rtuprovider.h"
+#include "module/registers.h"
+#include "userprompts.h"
+
+#include <QFileInfo>
+#include <QSerialPort>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+constexpr int ModuleAddress = 1;
+constexpr int LineSpeed = 9600;
+constexpr int WatchdogMs = 3000;
+} // namespace
+
+void MainWindow::fillPortList()
+{
+    ui->cbPorts->clear();
+    ports = portEnumerator->availablePorts();
+    ui->cbPorts->addItems(ports);
+    for (const QString &device : qAsConst(namedPorts)) {
+        if (!ports.contains(device))
+            ui->cbPorts->addItem(device);
+    }
+}
+
+void MainWindow::on_BT_Open_Connect_2_clicked()
+{
+    fillPortList();
+    onShowStatus(msg::PortsRefreshed);
+}
+
+bool MainWindow::isConnected() const
+{
+    return ui->BT_Open_Connect->text() == msg::Disconnect;
+}
+
+void MainWindow::on_BT_Open_Connect_clicked()
+{
+    if (!isConnected()) {
+        qCDebug(lcApp).noquote() << ui->cbPorts->currentText();
+        openSerialPort();
+    } else {
+        disconnectFromModule();
+    }
+}
+
+RtuSettings MainWindow::getRtuSet(QString portname, int speed)
+{
+    return RtuSettings{portname, speed, 8, int(QSerialPort::NoParity), int(QSerialPort::OneStop)};
+}
+
+void MainWindow::openSerialPort()
+{
+    const QString name = ui->cbPorts->currentText();
+    if (name.isEmpty()) {
+        prompts->critical(this, msg::ErrorTitle, msg::NoPortName);
+        return;
+    }
+    ports = portEnumerator->availablePorts();
+    const bool listed = ports.contains(name);
+    if (!listed && !(namedPorts.contains(name) && QFileInfo::exists(name))) {
+        prompts->critical(this, msg::ErrorTitle, msg::PortGone);
+        return;
+    }
+    if (listed && portEnumerator->isBusy(name)) {
+        prompts->critical(this, msg::ErrorTitle, msg::PortBusy);
+        return;
+    }
+
+    ui->BT_Open_Connect->setEnabled(false);
+    releaseProvider();
+    provider = new RtuProvider(name, ModuleAddress, this);
+    connect(provider, SIGNAL(sendStatus(QString)), this, SLOT(onShowStatus(QString)));
+    connect(provider, SIGNAL(writeDataEnd()), this, SLOT(onWriteDataEnd()));
+    connect(provider, SIGNAL(writeDataError()), this, SLOT(onWriteDataError()));
+    connect(provider, SIGNAL(readCurUnit(QModbusDataUnit)), this, SLOT(onSetReadStendData(QModbusDataUnit)));
+    connect(provider, SIGNAL(readDataError()), this, SLOT(onModulReadDataError()));
+    connect(provider, SIGNAL(closeDevice()), this, SLOT(onCloseDeviceZT()));
+
+    provider->openPort(getRtuSet(name, LineSpeed), false);
+    if (!provider->opened) {
+        // Nothing to wait for: say at once why the port did not open. A
+        // device that is still there is held by another program (the lock
+        // check is the usual reason a present port refuses to open).
+        const bool present = QFileInfo::exists(name) || listed;
+        releaseProvider();
+        ui->BT_Open_Connect->setEnabled(true);
+        prompts->critical(this, msg::ErrorTitle, present ? msg::PortBusy : msg::PortGone);
+        return;
+    }
+    requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);
+    watchdogTimer->start(WatchdogMs);
+}
+
+void MainWindow::requestBlock(QModbusDataUnit::RegisterType table, int start, int count)
+{
+    if (provider)
+        provider->readUnit(QModbusDataUnit(table, start, quint16(count)));
+}
+
+// The disconnect action, also the way back to idle after every failure.
+void MainWindow::disconnectFromModule()
+{
+    ui->BT_Open_Connect->setText(msg::Connect);
+    pollTimer->stop();
+    watchdogTimer->stop();
+    releaseProvider();
+    ui->CB_Modul_name->setCurrentIndex(0);
+    setDefault();
+}
+
+void MainWindow::releaseProvider()
+{
+    liveReadOutstanding = false;
+    if (!provider)
+        return;
+    RtuProvider *old = provider;
+    provider = nullptr;
+    old->requestPending = false;
+    old->closePort();
+    old->disconnect(this);
+    old->deleteLater(); // it may be the sender of the signal being handled
+}
+
+void MainWindow::onShowStatus(QString str)
+{
+    statusBarWidget->showMessage(str);
+}
+
+void MainWindow::onCloseDeviceZT()
+{
+    pollTimer->stop();
+    if (provider)
+        provider->requestPending = false;
+}
+
+void MainWindow::onModulReadDataError()
+{
+    pollTimer->stop();
+    watchdogTimer->stop();
+    disconnectFromModule();
+    // After the close, whose own status text would hide the reason.
+    onShowStatus(msg::ModuleReadError);
+}
+
+void MainWindow::onWriteDataError()
+{
+    watchdogTimer->stop();
+    disconnectFromModule();
+    prompts->critical(this, msg::ErrorTitle, msg::LinkError);
+}
+
+void MainWindow::onTimerTimeOut()
+{
+    watchdogTimer->stop();
+    disconnectFromModule();
+    prompts->critical(this, msg::ErrorTitle, msg::ConnectionTimeout);
+}
+
+void MainWindow::onTimerReadData()
+{
+    if (isOffline()) {
+        pollTimer->stop();
+        return;
+    }
+    // A module that has not answered the last live read gets no second one:
+    // a silent line would otherwise collect a queue of stale reads.
+    if (!provider || liveReadOutstanding)
+        return;
+    liveReadOutstanding = true;
+    requestBlock(QModbusDataUnit::InputRegisters, zt::reg::LiveBlock, zt::reg::LiveCount);
+}
+
+void MainWindow::on_time_request()
+{
+    requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::ConfigBlock, zt::reg::ConfigRereadCount);
+}
+
+void MainWindow::onWriteDataEnd()
+{
+    watchdogTimer->stop();
+}

@@ -1,0 +1,67 @@
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <cstdio>
+
+namespace {
+
+void describeApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("ZTConfig"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZT_VERSION));
+}
+
+// Handles --help and --version itself (they exit); returns the options.
+MainWindowOptions parseCommandLine(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Конфигуратор модулей серии ZT"));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Serial device to offer in the port list even when the system "
+                                                 "does not list it (a link in /dev/serial/by-id/, a pty)."),
+                                  QStringLiteral("device"));
+    parser.addOption(port);
+    parser.addPositionalArgument(QStringLiteral("settings-file"),
+                                 QStringLiteral("A .ztset file to show in offline mode."),
+                                 QStringLiteral("[settings-file]"));
+    parser.process(app);
+
+    MainWindowOptions options;
+    options.settingsFile = parser.positionalArguments().value(0);
+    options.namedPorts = parser.values(port);
+    return options;
+}
+
+bool hasDisplay()
+{
+#ifdef Q_OS_LINUX
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+        || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (!hasDisplay()) {
+        QCoreApplication app(argc, argv);
+        describeApplication();
+        parseCommandLine(app);
+        std::fputs("ztconfig: no display to show the window on (DISPLAY is not set).\n"
+                   "Start it from a desktop session, or without a screen with\n"
+                   "  xvfb-run -a ztconfig   or   QT_QPA_PLATFORM=offscreen ztconfig\n",
+                   stderr);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    describeApplication();
+    MainWindow window(parseCommandLine(app));
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,106 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "modbus/logging.h"
+#include "modbus/portenumerator.h"
+#include "modbus/rtuprovider.h"
+#include "userprompts.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace {
+constexpr auto LastStartKey = "DateLastUpdata";
+constexpr auto TimeStampFormat = "yyyy-MM-dd HH:mm:ss:zzz";
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : MainWindow(MainWindowOptions(), parent)
+{
+}
+
+MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
+    : QMainWindow(parent)
+    , namedPorts(options.namedPorts)
+    , prompts(options.prompts ? options.prompts : UserPrompts::standard())
+    , portEnumerator(options.portEnumerator ? options.portEnumerator : PortEnumerator::system())
+{
+    ui = new Ui::MainWindow;
+    ui->setupUi(this);
+
+    appSettings = new QSettings(QStringLiteral("Morvane"), QStringLiteral("ZTConfig"), this);
+    loadConfig();
+
+    statusBarWidget = new QStatusBar(this);
+    setStatusBar(statusBarWidget);
+
+    fillPortList();
+    if (!namedPorts.isEmpty())
+        ui->cbPorts->setCurrentText(namedPorts.first());
+    ui->CB_Modul_name->setCurrentIndex(0);
+    setDefault();
+
+    pollTimer = new QTimer(this);
+    connect(pollTimer, SIGNAL(timeout()), this, SLOT(onTimerReadData()));
+
+    connect(ui->action_file_open, SIGNAL(triggered()), this, SLOT(onLoadZTSetting()));
+    connect(ui->action_file_save, SIGNAL(triggered()), this, SLOT(onSaveZTSetting()));
+    connect(ui->action_exit, SIGNAL(triggered()), this, SLOT(close()));
+    connect(ui->action_demo, &QAction::triggered, this, &MainWindow::on_action_demo);
+    connect(ui->action_cal_show, &QAction::triggered, this, &MainWindow::on_action_cal_show);
+    connect(ui->action_update, SIGNAL(triggered()), this, SLOT(onUpdate()));
+    connect(ui->action_about, SIGNAL(triggered()), this, SLOT(onAbout()));
+
+    watchdogTimer = new QTimer(this);
+    connect(watchdogTimer, SIGNAL(timeout()), this, SLOT(onTimerTimeOut()));
+
+    if (!options.settingsFile.isEmpty()) {
+        ui->action_demo->setChecked(true); // no question: the user asked for the file
+        ui->ED_FileName->setText(options.settingsFile);
+        on_BT_Show_Settings_clicked();
+    }
+
+    saveConfig();
+}
+
+MainWindow::~MainWindow()
+{
+    watchdogTimer->stop();
+    pollTimer->stop();
+    if (provider) {
+        provider->requestPending = false;
+        provider->closePort();
+    }
+    delete ui;
+}
+
+void MainWindow::loadConfig()
+{
+    if (appSettings)
+        lastUpdate = appSettings->value(LastStartKey, QString()).toDateTime();
+    initConfig();
+}
+
+void MainWindow::initConfig()
+{
+    if (QDateTime::currentDateTime() != lastUpdate)
+        qCDebug(lcApp).noquote() << lastUpdate.toString(TimeStampFormat);
+}
+
+void MainWindow::saveConfig()
+{
+    if (appSettings)
+        appSettings->setValue(LastStartKey, QDateTime::currentDateTime());
+}
+
+// Settings files, offline and calibration modes, the update check and the
+// about dialog arrive with their own work.
+void MainWindow::onLoadZTSetting() {}
+void MainWindow::onSaveZTSetting() {}
+void MainWindow::on_action_demo() {}
+void MainWindow::on_action_cal_show() {}
+void MainWindow::onUpdate() {}
+void MainWindow::onAbout() {}
+void MainWindow::on_BT_Show_Settings_clicked() {}

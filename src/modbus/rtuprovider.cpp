@@ -1,0 +1,301 @@
+#include "rtuprovider.h"
+
+#include "logging.h"
+
+#include <QModbusReply>
+#include <QModbusRtuSerialMaster>
+
+namespace {
+
+constexpr int ResponseTimeoutMs = 1000;
+constexpr int Retries = 2; // three attempts per request
+
+QString hex4(int value)
+{
+    return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+int exceptionCodeOf(const QModbusReply *reply)
+{
+    const auto code = reply->rawResult().exceptionCode();
+    return code == QModbusPdu::ExtendedException ? 0xff : int(code);
+}
+
+} // namespace
+
+RtuProvider::RtuProvider(const QString &name, int serverAddress, QObject *parent)
+    : QObject(parent)
+    , serverAddress(serverAddress)
+    , name(name)
+{
+}
+
+QString RtuProvider::readStatusText(int serverAddress, int address)
+{
+    return QStringLiteral("RQ ID:%1 Addr: 0x%2").arg(serverAddress).arg(hex4(address));
+}
+
+QString RtuProvider::writeStatusText(int serverAddress, int address, quint16 firstValue)
+{
+    return QStringLiteral("WQ ID:%1 Addr: 0x%2 Data:%3")
+        .arg(serverAddress)
+        .arg(hex4(address), hex4(firstValue));
+}
+
+void RtuProvider::openPort(RtuSettings sett, bool tcp)
+{
+    Q_UNUSED(tcp)
+    if (modbusDevice && modbusDevice->state() == QModbusDevice::ConnectedState) {
+        qCWarning(lcModbus) << "Соединение уже установленно!!!";
+        return;
+    }
+    qCDebug(lcModbus).noquote() << "Modbus device - " + sett.portName.toString();
+
+    modbusDevice = new QModbusRtuSerialMaster(this);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialPortNameParameter, sett.portName);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialParityParameter, sett.parity);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialDataBitsParameter, sett.dataBits);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialStopBitsParameter, sett.stopBits);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialBaudRateParameter, sett.baudRate);
+    modbusDevice->setTimeout(ResponseTimeoutMs);
+    modbusDevice->setNumberOfRetries(Retries);
+    connect(modbusDevice, &QModbusDevice::stateChanged, this, &RtuProvider::onStateChanged);
+
+    if (!modbusDevice->connectDevice()) {
+        // A port that did not open leaves no client behind: the provider
+        // stays closed and the caller reads the reason from openError().
+        lastOpenError = modbusDevice->errorString();
+        qCWarning(lcModbus).noquote() << "Open failed:" << lastOpenError;
+        modbusDevice->disconnect(this);
+        modbusDevice->deleteLater();
+        modbusDevice = nullptr;
+        return;
+    }
+    // Watched only once open: the failure of connectDevice() itself is
+    // reported by its return value above.
+    connect(modbusDevice, &QModbusDevice::errorOccurred, this, &RtuProvider::onDeviceError);
+
+    emit sendStatus(QStringLiteral("RTU порт %1 (%2) открыт: %3")
+                        .arg(name, QString::number(sett.baudRate.toInt()), sett.portName.toString()));
+    emit openDevice();
+    opened = true;
+}
+
+void RtuProvider::closePort()
+{
+    if (!modbusDevice)
+        return;
+    emit closeDevice();
+    qCDebug(lcModbus) << "closePort";
+    emit sendStatus(QStringLiteral("RTU порт %1 закрыт").arg(name));
+    shutDownClient();
+}
+
+// Requests still outstanding when the program closes the port end here
+// without a report: the window knows it closed the line, and an aborted
+// request is no failure of the module.
+void RtuProvider::shutDownClient()
+{
+    opened = false;
+    for (QModbusReply *reply : qAsConst(outstanding)) {
+        reply->disconnect(this);
+        reply->deleteLater();
+    }
+    outstanding.clear();
+    QModbusRtuSerialMaster *client = modbusDevice;
+    modbusDevice = nullptr;
+    client->disconnect(this);
+    client->disconnectDevice();
+}
+
+void RtuProvider::onDeviceError(QModbusDevice::Error error)
+{
+    if (error == QModbusDevice::NoError || sender() != modbusDevice)
+        return;
+    qCWarning(lcModbus).noquote() << QStringLiteral("!!! Error: %1").arg(modbusDevice->errorString());
+    // Close before telling anyone: Qt's RTU client keeps repeating the error
+    // in a busy loop until it is disconnected, and a receiver may open a
+    // modal box whose event loop would deliver every repetition.
+    shutDownClient();
+    emit closeDevice();
+    emit sendStatus(QStringLiteral("Ошибка порта %1").arg(name));
+    emit writeDataError();
+}
+
+void RtuProvider::onStateChanged(QModbusDevice::State state)
+{
+    switch (state) {
+    case QModbusDevice::UnconnectedState:
+        qCDebug(lcModbus) << "RTU provider: Разъединение.";
+        break;
+    case QModbusDevice::ConnectingState:
+        qCDebug(lcModbus) << "RTU provider: Запрос на соединение.";
+        break;
+    case QModbusDevice::ConnectedState:
+        qCDebug(lcModbus) << "RTU provider: Соединение установленно.";
+        break;
+    case QModbusDevice::ClosingState:
+        qCDebug(lcModbus) << "RTU provider: Порт закрыт.";
+        break;
+    }
+}
+
+void RtuProvider::track(QModbusReply *reply)
+{
+    outstanding.insert(reply);
+    connect(reply, &QObject::destroyed, this, [this, reply] { outstanding.remove(reply); });
+}
+
+void RtuProvider::readUnit(QModbusDataUnit unit)
+{
+    if (!modbusDevice)
+        return;
+    emit sendStatus(readStatusText(serverAddress, unit.startAddress()));
+    QModbusReply *reply = modbusDevice->sendReadRequest(unit, serverAddress);
+    if (!reply) {
+        qCWarning(lcModbus).noquote() << "Ошибка чтения: " + modbusDevice->errorString();
+        return;
+    }
+    if (reply->isFinished()) {
+        delete reply; // a broadcast
+        return;
+    }
+    track(reply);
+    connect(reply, &QModbusReply::finished, this, &RtuProvider::onReadReady);
+    requestPending = true;
+}
+
+void RtuProvider::onReadReady()
+{
+    auto *reply = qobject_cast<QModbusReply *>(sender());
+    if (!reply)
+        return;
+    outstanding.remove(reply);
+    reply->deleteLater();
+
+    switch (reply->error()) {
+    case QModbusDevice::NoError:
+        lastUnit = reply->result();
+        cache[lastUnit.registerType()][lastUnit.startAddress()] = lastUnit;
+        requestPending = false;
+        emit readDataEnd();
+        emit readCurUnit(lastUnit);
+        return;
+    case QModbusDevice::ProtocolError:
+        qCWarning(lcModbus).noquote() << QStringLiteral("Ошибка чтения: %1 (Mobus exception: 0x%2)")
+                                              .arg(reply->errorString())
+                                              .arg(exceptionCodeOf(reply), 0, 16);
+        break;
+    default:
+        qCWarning(lcModbus).noquote()
+            << QStringLiteral("Модуль ID: %3 не отвечает или отсутствует на линии: %1 (code: 0x%2) ")
+                   .arg(reply->errorString())
+                   .arg(int(reply->error()), 0, 16)
+                   .arg(reply->serverAddress());
+        break;
+    }
+    emit readDataError();
+}
+
+void RtuProvider::writeUnit(QModbusDataUnit unit)
+{
+    if (!modbusDevice)
+        return;
+    const QString status = writeStatusText(serverAddress, unit.startAddress(),
+                                           unit.valueCount() ? unit.value(0) : 0);
+    qCDebug(lcModbus).noquote() << status;
+    emit sendStatus(status);
+
+    QModbusReply *reply = modbusDevice->sendWriteRequest(unit, serverAddress);
+    if (!reply) {
+        qCWarning(lcModbus).noquote() << "Write error: " + modbusDevice->errorString();
+        return;
+    }
+    connect(reply, &QModbusReply::finished, this, &RtuProvider::onWriteDataEnd);
+    if (reply->isFinished()) {
+        reply->deleteLater();
+        return;
+    }
+    track(reply);
+    // After the first connection, so that writeDataEnd() comes before any error.
+    connect(reply, &QModbusReply::finished, this, &RtuProvider::onWriteReply);
+    requestPending = true;
+}
+
+void RtuProvider::onWriteReply()
+{
+    auto *reply = qobject_cast<QModbusReply *>(sender());
+    if (!reply)
+        return;
+    outstanding.remove(reply);
+    reply->deleteLater();
+
+    switch (reply->error()) {
+    case QModbusDevice::NoError:
+        return;
+    case QModbusDevice::ProtocolError:
+        qCWarning(lcModbus).noquote() << QStringLiteral("Write protocol error: %1 (Mobus exception: 0x%2)")
+                                              .arg(reply->errorString())
+                                              .arg(exceptionCodeOf(reply), 0, 16);
+        break;
+    default:
+        qCWarning(lcModbus).noquote() << QStringLiteral("Write response error: %1 (code: 0x%2)")
+                                              .arg(reply->errorString())
+                                              .arg(int(reply->error()), 0, 16);
+        break;
+    }
+    emit writeDataError();
+}
+
+void RtuProvider::writeRegister(int addr, ushort data, RegType reg)
+{
+    writeUnit(QModbusDataUnit(toRegisterType(reg), addr, QVector<quint16>{data}));
+    requestPending = true;
+}
+
+void RtuProvider::readRegister(int addr, RegType reg)
+{
+    readUnit(QModbusDataUnit(toRegisterType(reg), addr, 1));
+    requestPending = true;
+}
+
+void RtuProvider::writeDatas(int addr, QVector<quint16> array, RegType reg)
+{
+    writeUnit(QModbusDataUnit(toRegisterType(reg), addr, array));
+    requestPending = true;
+}
+
+void RtuProvider::readDatas(int addr, int len, RegType reg)
+{
+    readUnit(QModbusDataUnit(toRegisterType(reg), addr, quint16(len)));
+    requestPending = true;
+}
+
+ushort RtuProvider::getData(int addr, RegType reg)
+{
+    const QVector<quint16> values = getDatas(addr, reg);
+    return values.isEmpty() ? 0 : values.first();
+}
+
+QVector<quint16> RtuProvider::getDatas(int addr, RegType reg)
+{
+    const QModbusDataUnit unit = cache.value(int(reg)).value(addr);
+    return unit.isValid() ? unit.values() : QVector<quint16>();
+}
+
+void RtuProvider::errorWR()
+{
+    emit writeDataError();
+}
+
+void RtuProvider::onReadDataEnd()
+{
+    requestPending = false;
+    emit readDataEnd();
+}
+
+void RtuProvider::onWriteDataEnd()
+{
+    requestPending = false;
+    emit writeDataEnd();
+}

@@ -1,0 +1,150 @@
+// The read chain: identification, configuration, options, limits and
+// inversion, each requested by the reply to the one before, then the live
+// values on every poll tick. The form is the only store of what was read.
+
+#include "app/mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "app/messages.h"
+#include "app/userprompts.h"
+#include "channels/ranges.h"
+#include "channels/rs485codes.h"
+#include "module/codec.h"
+#include "module/registers.h"
+
+#include <QTimer>
+
+namespace {
+constexpr int PollMs = 700;
+} // namespace
+
+void MainWindow::onSetReadStendData(QModbusDataUnit unit)
+{
+    const QVector<quint16> r = unit.values();
+    bool decoded = true;
+    switch (unit.startAddress()) {
+    case zt::reg::IdentBlock:
+        decoded = showIdentification(r);
+        break;
+    case zt::reg::LiveBlock:
+        decoded = showLiveValues(r);
+        break;
+    case zt::reg::ConfigBlock:
+        decoded = showConfiguration(r);
+        break;
+    case zt::reg::OptionBlock:
+        decoded = showOptions(r);
+        break;
+    case zt::reg::LimitBlock:
+        decoded = showLimits(r);
+        break;
+    case zt::reg::Inversion:
+        decoded = showInversion(r);
+        break;
+    default:
+        break;
+    }
+    watchdogTimer->stop();
+    // A reply too short for its block is no answer to trust: it ends the
+    // attempt or the connection like a failed read.
+    if (!decoded)
+        onModulReadDataError();
+}
+
+bool MainWindow::showIdentification(const QVector<quint16> &r)
+{
+    if (r.size() < zt::reg::IdentCount)
+        return false;
+    const zt::Identification id = zt::decodeIdentification(r);
+    if (!id.valid) {
+        watchdogTimer->stop();
+        disconnectFromModule();
+        prompts->critical(this, msg::ErrorTitle, msg::DeviceNotRecognised);
+        return true;
+    }
+    moduleCode = id.moduleCode;
+    ui->ED_Rev->setText(id.firmware);
+    if (id.plb) {
+        ui->NumB_ADR->setValue(id.plbAddress);
+        ui->CB_RS485Speed->setCurrentIndex(zt::rs485::speedRowOfCode(id.plbSpeedCode));
+        ui->CB_RS485Parametrs->setCurrentIndex(zt::rs485::formatRowOfCode(id.plbFormatCode));
+    }
+    layout = zt::catalogue::layout(zt::catalogue::positionOfCode(moduleCode));
+
+    ui->BT_Open_Connect->setText(msg::Disconnect);
+    ui->BT_Open_Connect->setEnabled(true);
+    setVis();
+    requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::ConfigBlock, zt::reg::ConfigCount);
+    pollTimer->stop();
+    return true;
+}
+
+bool MainWindow::showConfiguration(const QVector<quint16> &r)
+{
+    zt::ConfigValues config;
+    if (!zt::decodeConfig(r, &config))
+        return false;
+    for (int ch = 0; ch < 2; ++ch) {
+        const zt::ranges::RangeSelection range = zt::ranges::rangeSelectionForCode(config.range[ch]);
+        if (range.list == zt::ranges::RangeList::Rtd)
+            channelWidget<QComboBox>("CB_Modul_range_CH%1_2", ch)->setCurrentIndex(range.row);
+        else // a code outside both lists leaves the thermocouple list without a selection
+            channelWidget<QComboBox>("CB_Modul_range_CH%1", ch)->setCurrentIndex(range.row);
+        channelWidget<QLineEdit>("ED_VALUE_P_MIN_CH%1", ch)->setText(zt::formatFloat(config.pLimitMin[ch]));
+        channelWidget<QLineEdit>("ED_VALUE_P_MAX_CH%1", ch)->setText(zt::formatFloat(config.pLimitMax[ch]));
+    }
+    requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::OptionBlock, zt::reg::OptionCount);
+    return true;
+}
+
+bool MainWindow::showOptions(const QVector<quint16> &r)
+{
+    zt::OptionValues options;
+    if (!zt::decodeOptions(r, &options))
+        return false;
+    ui->CHB_TI_CH0->setChecked(options.coldJunction);
+    ui->CHB_TI_CH1->setChecked(options.coldJunction);
+    ui->CHB_AI_FAST_CH0->setChecked(options.fastConversion0);
+    requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::LimitBlock, zt::reg::LimitCount);
+    return true;
+}
+
+bool MainWindow::showLimits(const QVector<quint16> &r)
+{
+    zt::LimitValues limits;
+    if (!zt::decodeLimits(r, &limits))
+        return false;
+    for (int ch = 0; ch < 2; ++ch) {
+        channelWidget<QLineEdit>("ED_VALUE_MIN_CH%1", ch)->setText(QString::number(limits.min[ch]));
+        channelWidget<QLineEdit>("ED_VALUE_MAX_CH%1", ch)->setText(QString::number(limits.max[ch]));
+        channelWidget<QComboBox>("CB_RTD_CONNECT_CH%1", ch)->setCurrentIndex(zt::ranges::wiringRowOfCode(limits.wiring[ch]));
+    }
+    requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::Inversion, zt::reg::InversionCount);
+    return true;
+}
+
+bool MainWindow::showInversion(const QVector<quint16> &r)
+{
+    zt::InversionValues inversion;
+    if (!zt::decodeInversion(r, &inversion))
+        return false;
+    ui->CHB_INV_CH0->setChecked(inversion.inverted[0]);
+    ui->CHB_INV_CH1->setChecked(inversion.inverted[1]);
+    pollTimer->start(PollMs);
+    return true;
+}
+
+bool MainWindow::showLiveValues(const QVector<quint16> &r)
+{
+    liveReadOutstanding = false;
+    zt::LiveValues live;
+    if (!zt::decodeLive(r, &live))
+        return false;
+    for (int ch = 0; ch < 2; ++ch) {
+        channelWidget<QLineEdit>("ED_VALUE_%1", ch)->setText(zt::formatFloat(live.input[ch]));
+        channelWidget<QLineEdit>("ED_VALUE_T_CH%1", ch)->setText(zt::formatFloat(live.temperature[ch]));
+        channelWidget<QLineEdit>("ED_VALUE_OUT_CH%1", ch)->setText(zt::formatFloat(live.output[ch]));
+        channelWidget<QLineEdit>("ED_VALUE_T_XC_CH%1", ch)->setText(zt::formatFloat(live.coldJunction[ch]));
+    }
+    return true;
+}

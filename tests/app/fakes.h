@@ -1,0 +1,60 @@
+#pragma once
+
+// Scripted stand-ins for the window's message boxes, dialogs and port list.
+
+#include "app/userprompts.h"
+#include "modbus/portenumerator.h"
+
+#include <QSet>
+#include <QStringList>
+#include <QVector>
+
+struct ShownBox
+{
+    enum Kind { Critical, Information, Question };
+    Kind kind;
+    QString title;
+    QString text;
+};
+
+class FakePrompts : public UserPrompts
+{
+public:
+    void critical(QWidget *, const QString &title, const QString &text) override
+    {
+        boxes.append({ShownBox::Critical, title, text});
+    }
+    void information(QWidget *, const QString &title, const QString &text) override
+    {
+        boxes.append({ShownBox::Information, title, text});
+    }
+    bool question(QWidget *, const QString &title, const QString &text) override
+    {
+        boxes.append({ShownBox::Question, title, text});
+        return answers.isEmpty() ? true : answers.takeFirst();
+    }
+    QString openFileName(const QString &, const QString &) override { return files.isEmpty() ? QString() : files.takeFirst(); }
+    QString saveFileName(const QString &, const QString &) override { return files.isEmpty() ? QString() : files.takeFirst(); }
+
+    QStringList texts() const
+    {
+        QStringList result;
+        for (const ShownBox &box : boxes)
+            result << box.text;
+        return result;
+    }
+
+    QVector<ShownBox> boxes;
+    QList<bool> answers; // for questions, in order; "Да" when empty
+    QStringList files;   // for file dialogs, in order; cancelled when empty
+};
+
+class FakePorts : public PortEnumerator
+{
+public:
+    QStringList availablePorts() const override { return listed; }
+    bool isBusy(const QString &name) const override { return busy.contains(name); }
+
+    QStringList listed;
+    QSet<QString> busy;
+};

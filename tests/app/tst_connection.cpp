@@ -1,0 +1,226 @@
+// Every way a connection attempt or a connection can end, seen as the user
+// sees it: the boxes shown, the button, the status bar, and a retry.
+
+#include "windowharness.h"
+
+#include <QSerialPort>
+
+class tst_Connection : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyPortListAsksForAPort();
+    void vanishedPortIsReported_data();
+    void vanishedPortIsReported();
+    void busyPortIsReported();
+    void portHeldByAnotherProgramIsReported();
+    void silentModuleTimesOutThenRetryWorks();
+    void moduleStoppingDuringPollingEndsQuietly();
+    void pollDoesNotQueueBehindASlowModule();
+    void vanishingDeviceShowsOneBox();
+    void disconnectWithReadOutstanding();
+    void unrecognisedDeviceEndsTheAttempt();
+    void shortReplyEndsTheAttempt();
+    void refreshKeepsNamedDevice();
+};
+
+void tst_Connection::emptyPortListAsksForAPort()
+{
+    WindowHarness h;
+    h.open();
+    QCOMPARE(h.widget<QComboBox>("cbPorts")->count(), 0);
+    h.clickConnect();
+    QCOMPARE(h.prompts.texts(), QStringList{"Отсутствует имя порта"});
+    QCOMPARE(h.prompts.boxes.first().kind, ShownBox::Critical);
+    QCOMPARE(h.prompts.boxes.first().title, QStringLiteral("Ошибка"));
+    QVERIFY(h.isIdle());
+}
+
+void tst_Connection::vanishedPortIsReported_data()
+{
+    QTest::addColumn<bool>("named");
+    QTest::newRow("listed port unplugged") << false;
+    QTest::newRow("named device removed") << true;
+}
+
+void tst_Connection::vanishedPortIsReported()
+{
+    QFETCH(bool, named);
+    QTemporaryDir dir;
+    const QString device = dir.filePath("ttyGONE");
+    WindowHarness h;
+    if (named) {
+        QFile(device).open(QIODevice::WriteOnly);
+        h.open({device});
+        QFile::remove(device);
+    } else {
+        h.ports.listed = QStringList{"ttyS9"};
+        h.open();
+        h.ports.listed.clear();
+    }
+    h.clickConnect();
+    QCOMPARE(h.prompts.texts(),
+             QStringList{"Порт больше не доступен, проверте подключение и обновите список портов"});
+    QVERIFY(h.isIdle());
+}
+
+void tst_Connection::busyPortIsReported()
+{
+    WindowHarness h;
+    h.ports.listed = QStringList{"ttyS9"};
+    h.ports.busy = QSet<QString>{"ttyS9"};
+    h.open();
+    h.clickConnect();
+    QCOMPARE(h.prompts.texts(), QStringList{"Порт занят"});
+    QVERIFY(h.isIdle());
+    QVERIFY(h.window->findChildren<RtuProvider *>().isEmpty());
+}
+
+void tst_Connection::portHeldByAnotherProgramIsReported()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-1TI-1AO"));
+    QSerialPort other(h.sim.programPort());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+
+    h.clickConnect();
+    QCOMPARE(h.prompts.texts(), QStringList{"Порт занят"});
+    QVERIFY(h.isIdle());
+
+    other.close();
+    QVERIFY(h.connectAndPoll());
+}
+
+void tst_Connection::silentModuleTimesOutThenRetryWorks()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-1TI-1AO", {"--silent"}));
+    h.clickConnect();
+    QVERIFY(!h.connectButton()->isEnabled());
+    QTest::qWait(2000);
+    QVERIFY(h.prompts.boxes.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(h.prompts.texts(), QStringList{"Ошибка соединения"}, 3000);
+    QVERIFY(h.isIdle());
+
+    // The same port at once: released, not "Порт занят".
+    QVERIFY(h.sim.restartSimulator());
+    QVERIFY(h.connectAndPoll());
+    QTest::qWait(3500); // the abandoned read must not come back as an error
+    QCOMPARE(h.prompts.texts(), QStringList{"Ошибка соединения"});
+    QCOMPARE(h.connectButton()->text(), QStringLiteral("Отключиться"));
+}
+
+void tst_Connection::moduleStoppingDuringPollingEndsQuietly()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-2RTD-2AO"));
+    QVERIFY(h.connectAndPoll());
+    h.sim.stopSimulator();
+    QTRY_VERIFY_WITH_TIMEOUT(h.isIdle(), 6000);
+    QVERIFY(h.prompts.boxes.isEmpty());
+    QCOMPARE(h.status(), QStringLiteral("Ошибка связи модулем"));
+    QCOMPARE(h.widget<QComboBox>("CB_Modul_name")->currentIndex(), 0);
+    QVERIFY(h.widget("BT_MODUL_RESET")->isHidden());
+}
+
+void tst_Connection::pollDoesNotQueueBehindASlowModule()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-1P-1AO", {"--delay", "1500"}));
+    QStringList requests;
+    QObject::connect(h.window->statusBar(), &QStatusBar::messageChanged,
+                     [&requests](const QString &text) { requests << text; });
+    h.clickConnect();
+    QTRY_COMPARE_WITH_TIMEOUT(h.connectButton()->text(), QStringLiteral("Отключиться"), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(requests.contains("RQ ID:1 Addr: 0x0000"), 15000);
+    requests.clear();
+    // Six ticks in 4.2 s, but a live read takes 1.5 s: at most three go out.
+    QTest::qWait(4200);
+    QVERIFY2(requests.count("RQ ID:1 Addr: 0x0000") <= 3, qPrintable(requests.join(", ")));
+    QVERIFY(h.prompts.boxes.isEmpty());
+}
+
+void tst_Connection::vanishingDeviceShowsOneBox()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-1AI-2AO"));
+    QVERIFY(h.connectAndPoll());
+    h.sim.cutLine();
+    QTRY_COMPARE_WITH_TIMEOUT(h.prompts.texts(), QStringList{"Ошибка связи"}, 5000);
+    QTest::qWait(1500);
+    QCOMPARE(h.prompts.boxes.size(), 1);
+    QCOMPARE(h.prompts.boxes.first().title, QStringLiteral("Ошибка"));
+    QVERIFY(h.isIdle());
+}
+
+void tst_Connection::disconnectWithReadOutstanding()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-2TI-2AO", {"--delay", "400"}));
+    QVERIFY(h.connectAndPoll());
+    // A live read goes out every 700 ms and takes 400 ms: wait for one.
+    QTRY_VERIFY(h.sim.log().size() > 7);
+    QElapsedTimer clock;
+    clock.start();
+    h.clickConnect();
+    QVERIFY(clock.elapsed() < 500);
+    QVERIFY(h.isIdle());
+    QCOMPARE(h.widget<QComboBox>("CB_Modul_name")->currentIndex(), 0);
+    QTest::qWait(3500);
+    QVERIFY(h.prompts.boxes.isEmpty());
+    QVERIFY(h.isIdle());
+}
+
+void tst_Connection::unrecognisedDeviceEndsTheAttempt()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-1TI-1AO", {"--silent"}));
+    h.clickConnect();
+    // Another device on the line answers with a block that is no module's.
+    QVector<quint16> block(15, 0);
+    block[0] = 1234;
+    block[1] = 7;
+    h.window->onSetReadStendData(QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0x2000, block));
+    QCOMPARE(h.prompts.texts(), QStringList{"Подключенное устройство не опознано"});
+    QCOMPARE(h.prompts.boxes.first().title, QStringLiteral("Ошибка"));
+    QVERIFY(h.isIdle());
+
+    QTest::qWait(3500); // no watchdog box follows
+    QCOMPARE(h.prompts.boxes.size(), 1);
+    QVERIFY(h.sim.restartSimulator());
+    QVERIFY(h.connectAndPoll());
+}
+
+void tst_Connection::shortReplyEndsTheAttempt()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-1TI-1AO", {"--silent"}));
+    h.clickConnect();
+    QVector<quint16> block{2021, 7, 0x0107};
+    h.window->onSetReadStendData(QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0x2000, block));
+    QVERIFY(h.isIdle());
+    QCOMPARE(h.widget<QComboBox>("CB_Modul_name")->currentIndex(), 0);
+    QCOMPARE(h.status(), QStringLiteral("Ошибка связи модулем"));
+}
+
+void tst_Connection::refreshKeepsNamedDevice()
+{
+    WindowHarness h;
+    h.ports.listed = QStringList{"ttyS0", "ttyUSB0"};
+    h.open({"/tmp/zt-named"});
+    auto *ports = h.widget<QComboBox>("cbPorts");
+    QCOMPARE(ports->currentText(), QStringLiteral("/tmp/zt-named"));
+
+    h.ports.listed = QStringList{"ttyUSB1", "ttyS0"};
+    QTest::mouseClick(h.widget<QPushButton>("BT_Open_Connect_2"), Qt::LeftButton);
+    QStringList items;
+    for (int i = 0; i < ports->count(); ++i)
+        items << ports->itemText(i);
+    QCOMPARE(items, QStringList({"ttyUSB1", "ttyS0", "/tmp/zt-named"}));
+    QCOMPARE(ports->currentIndex(), 0);
+    QCOMPARE(h.status(), QStringLiteral("Порты обновлены"));
+}
+
+QTEST_MAIN(tst_Connection)
+#include "tst_connection.moc"

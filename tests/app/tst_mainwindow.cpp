@@ -1,0 +1,151 @@
+// The window as it starts: the form untouched by any handler, the port list,
+// and the time stamp kept from the previous start.
+
+#include "app/mainwindow.h"
+#include "fakes.h"
+#include "modbus/rtuprovider.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+QStringList appLog;
+
+void captureAppLog(QtMsgType, const QMessageLogContext &context, const QString &text)
+{
+    if (qstrcmp(context.category, "ztconfig.app") == 0)
+        appLog << text;
+}
+
+} // namespace
+
+class tst_MainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void startTimeIsKeptForTheNextStart();
+    void startUpRunsNoHandler();
+    void portsAppearInEnumerationOrder();
+    void actionsOutsideMenus();
+
+private:
+    QTemporaryDir settingsDir;
+};
+
+void tst_MainWindow::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+}
+
+void tst_MainWindow::startTimeIsKeptForTheNextStart()
+{
+    FakePrompts prompts;
+    FakePorts ports;
+    MainWindowOptions options;
+    options.prompts = &prompts;
+    options.portEnumerator = &ports;
+
+    QLoggingCategory::setFilterRules(QStringLiteral("ztconfig.app.debug=true"));
+    const QtMessageHandler previous = qInstallMessageHandler(captureAppLog);
+    appLog.clear();
+    const QDateTime beforeFirst = QDateTime::currentDateTime();
+    { MainWindow first(options); }
+    const QStringList firstLog = appLog;
+    appLog.clear();
+    { MainWindow second(options); }
+    const QStringList secondLog = appLog;
+    qInstallMessageHandler(previous);
+    QLoggingCategory::setFilterRules(QString());
+
+    QCOMPARE(firstLog, QStringList{QString()}); // nothing stored yet
+    QCOMPARE(secondLog.size(), 1);
+    const QDateTime firstStart = QDateTime::fromString(secondLog.first(), "yyyy-MM-dd HH:mm:ss:zzz");
+    QVERIFY2(firstStart.isValid(), qPrintable(secondLog.first()));
+    QVERIFY(firstStart >= beforeFirst.addMSecs(-1));
+    QVERIFY(firstStart <= QDateTime::currentDateTime());
+
+    const QDateTime stored = QSettings("Morvane", "ZTConfig").value("DateLastUpdata").toDateTime();
+    QVERIFY(stored >= firstStart);
+}
+
+void tst_MainWindow::startUpRunsNoHandler()
+{
+    FakePrompts prompts;
+    FakePorts ports;
+    MainWindowOptions options;
+    options.prompts = &prompts;
+    options.portEnumerator = &ports;
+    MainWindow window(options);
+    window.show();
+
+    QVERIFY(prompts.boxes.isEmpty());
+    QVERIFY(window.findChildren<RtuProvider *>().isEmpty());
+    for (const char *name : {"ED_VALUE_MIN_CH0", "ED_VALUE_MAX_CH0", "ED_VALUE_MIN_CH1", "ED_VALUE_MAX_CH1"})
+        QVERIFY2(window.findChild<QLineEdit *>(name)->styleSheet().isEmpty(), name);
+    QVERIFY(window.findChild<QTextEdit *>("TE_HINT")->toPlainText().isEmpty());
+    QVERIFY(window.findChild<QTextEdit *>("TE_HINT")->isHidden());
+
+    auto *connect = window.findChild<QPushButton *>("BT_Open_Connect");
+    QCOMPARE(connect->text(), QStringLiteral("Соединиться"));
+    QVERIFY(connect->isEnabled());
+    QCOMPARE(window.findChild<QComboBox *>("CB_Modul_name")->currentIndex(), 0);
+    QVERIFY(!window.findChild<QComboBox *>("CB_Modul_name")->isEnabled());
+
+    // No module yet: only the first channel tab, and none of its panels.
+    auto *tabs = window.findChild<QTabWidget *>("tabWidget");
+    QVERIFY(!tabs->isTabVisible(1));
+    QVERIFY(!tabs->isTabVisible(2));
+    QCOMPARE(tabs->currentIndex(), 0);
+    for (const char *name : {"ED_VALUE_0", "CB_Modul_range_CH0", "CHB_INV_CH0", "BT_MODUL_RESET", "BT_CAL_MIN_0"})
+        QVERIFY2(window.findChild<QWidget *>(name)->isHidden(), name);
+    QVERIFY(!window.findChild<QWidget *>("BT_Set_Settings")->isHidden());
+    QVERIFY(window.findChild<QWidget *>("BT_Show_Settings")->isHidden());
+}
+
+void tst_MainWindow::portsAppearInEnumerationOrder()
+{
+    FakePrompts prompts;
+    FakePorts ports;
+    ports.listed = QStringList{"ttyUSB1", "ttyS0", "ttyACM0"};
+    MainWindowOptions options;
+    options.prompts = &prompts;
+    options.portEnumerator = &ports;
+    MainWindow window(options);
+
+    auto *box = window.findChild<QComboBox *>("cbPorts");
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    QCOMPARE(items, ports.listed);
+    QCOMPARE(box->currentText(), QStringLiteral("ttyUSB1"));
+}
+
+void tst_MainWindow::actionsOutsideMenus()
+{
+    FakePrompts prompts;
+    MainWindowOptions options;
+    options.prompts = &prompts;
+    MainWindow window(options);
+    QStringList inMenus;
+    for (QMenu *menu : window.findChildren<QMenu *>()) {
+        for (QAction *action : menu->actions())
+            inMenus << action->text();
+    }
+    QVERIFY(inMenus.contains(QStringLiteral("Офлайн режим")));
+    QVERIFY(!inMenus.contains(QStringLiteral("Сохранить как...")));
+    QVERIFY(!inMenus.contains(QStringLiteral("Разрешить калибровку")));
+}
+
+QTEST_MAIN(tst_MainWindow)
+#include "tst_mainwindow.moc"
