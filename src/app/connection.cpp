@@ -147,6 +147,12 @@ void MainWindow::onCloseDeviceZT()
 
 void MainWindow::onModulReadDataError()
 {
+    // While connecting, the failed read is the identification: the same
+    // failure as the watchdog's, whichever of the two comes first.
+    if (!isConnected() && provider) {
+        onTimerTimeOut();
+        return;
+    }
     pollTimer->stop();
     watchdogTimer->stop();
     disconnectFromModule();

@@ -54,6 +54,9 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(ui->action_about, SIGNAL(triggered()), this, SLOT(onAbout()));
 
     watchdogTimer = new QTimer(this);
+    // A coarse timer may fire late enough to lose the race with the client's
+    // own time-out of the same request.
+    watchdogTimer->setTimerType(Qt::PreciseTimer);
     connect(watchdogTimer, SIGNAL(timeout()), this, SLOT(onTimerTimeOut()));
 
     if (!options.settingsFile.isEmpty()) {

@@ -69,7 +69,7 @@ bool MainWindow::showIdentification(const QVector<quint16> &r)
         ui->CB_RS485Speed->setCurrentIndex(zt::rs485::speedRowOfCode(id.plbSpeedCode));
         ui->CB_RS485Parametrs->setCurrentIndex(zt::rs485::formatRowOfCode(id.plbFormatCode));
     }
-    layout = zt::catalogue::layout(zt::catalogue::positionOfCode(moduleCode));
+    layout = zt::catalogue::layoutForCode(moduleCode);
 
     ui->BT_Open_Connect->setText(msg::Disconnect);
     ui->BT_Open_Connect->setEnabled(true);

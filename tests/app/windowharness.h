@@ -68,6 +68,16 @@ public:
         return QTest::qWaitFor([out] { return out->text() != "0"; }, 3000);
     }
 
+    // Live reads the module has received so far.
+    int liveReadsReceived() const
+    {
+        int count = 0;
+        const auto log = sim.log();
+        for (const QJsonObject &request : log)
+            count += request.value("function").toInt() == 4;
+        return count;
+    }
+
     bool isIdle() const
     {
         return connectButton()->text() == "Соединиться" && connectButton()->isEnabled();
