@@ -3,6 +3,7 @@
 
 #include "windowharness.h"
 
+#include <QAction>
 #include <QSerialPort>
 
 class tst_Connection : public QObject
@@ -23,6 +24,7 @@ private slots:
     void unrecognisedDeviceEndsTheAttempt();
     void shortReplyEndsTheAttempt();
     void refreshKeepsNamedDevice();
+    void quittingWhileConnectedReleasesThePort();
 };
 
 void tst_Connection::emptyPortListAsksForAPort()
@@ -219,6 +221,20 @@ void tst_Connection::refreshKeepsNamedDevice()
     QCOMPARE(items, QStringList({"ttyUSB1", "ttyS0", "/tmp/zt-named"}));
     QCOMPARE(ports->currentIndex(), 0);
     QCOMPARE(h.status(), QStringLiteral("Порты обновлены"));
+}
+
+void tst_Connection::quittingWhileConnectedReleasesThePort()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-1RTD-1AO"));
+    QVERIFY(h.connectAndPoll());
+    h.window->findChild<QAction *>("action_exit")->trigger();
+    QVERIFY(!h.window->isVisible());
+    h.window.reset();
+
+    QSerialPort next(h.sim.programPort());
+    QVERIFY2(next.open(QIODevice::ReadWrite), qPrintable(next.errorString()));
+    QVERIFY(h.prompts.boxes.isEmpty());
 }
 
 QTEST_MAIN(tst_Connection)

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -37,6 +38,8 @@ private slots:
     void startUpRunsNoHandler();
     void portsAppearInEnumerationOrder();
     void actionsOutsideMenus();
+    void offlineSelectionShowsTheType_data();
+    void offlineSelectionShowsTheType();
 
 private:
     QTemporaryDir settingsDir;
@@ -145,6 +148,71 @@ void tst_MainWindow::actionsOutsideMenus()
     QVERIFY(inMenus.contains(QStringLiteral("Офлайн режим")));
     QVERIFY(!inMenus.contains(QStringLiteral("Сохранить как...")));
     QVERIFY(!inMenus.contains(QStringLiteral("Разрешить калибровку")));
+}
+
+void tst_MainWindow::offlineSelectionShowsTheType_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("unit0");
+    QTest::addColumn<QString>("unit1");
+    QTest::addColumn<bool>("channel1Tab");
+    QTest::addColumn<bool>("rs485Tab");
+    QTest::addColumn<QStringList>("visible");
+    QTest::addColumn<QStringList>("hidden");
+
+    QTest::newRow("PLB RTD") << "PLB-2RTD-4-20-M" << "Ом" << "Ом" << true << true
+                             << QStringList{"CB_Modul_range_CH0_2", "CB_RTD_CONNECT_CH1", "BT_MODUL_RESET"}
+                             << QStringList{"CB_Modul_range_CH0", "CHB_TI_CH1", "CHB_AI_FAST_CH0"};
+    // Channel 1 keeps the unit of the type selected before.
+    QTest::newRow("one current input") << "ZT-1AI-2AO" << "мА" << "Ом" << true << false
+                                       << QStringList{"CHB_AI_FAST_CH0", "ED_VALUE_OUT_CH1", "CHB_INV_CH1"}
+                                       << QStringList{"ED_VALUE_1", "ED_VALUE_T_CH0", "CB_Modul_range_CH0"};
+    QTest::newRow("thermocouple, one output") << "ZT-1TI-1AO" << "мВ" << "мВ" << false << false
+                                              << QStringList{"CB_Modul_range_CH0", "CHB_TI_CH0", "ED_VALUE_T_XC_CH0"}
+                                              << QStringList{"CB_Modul_range_CH0_2", "ED_VALUE_P_MIN_CH0"};
+    QTest::newRow("empty entry") << "" << "Ом" << "Ом" << false << false << QStringList{}
+                                 << QStringList{"ED_VALUE_0", "CHB_INV_CH0", "BT_MODUL_RESET", "BT_MODUL_DEFAULT"};
+}
+
+void tst_MainWindow::offlineSelectionShowsTheType()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, unit0);
+    QFETCH(QString, unit1);
+    QFETCH(bool, channel1Tab);
+    QFETCH(bool, rs485Tab);
+    QFETCH(QStringList, visible);
+    QFETCH(QStringList, hidden);
+
+    FakePrompts prompts;
+    MainWindowOptions options;
+    options.prompts = &prompts;
+    MainWindow window(options);
+    auto *unitLabel0 = window.findChild<QLabel *>("LB_TypeValue0_CH0");
+    auto *unitLabel1 = window.findChild<QLabel *>("LB_TypeValue0_CH1");
+    unitLabel1->setText("?");
+
+    window.findChild<QAction *>("action_demo")->setChecked(true);
+    auto *names = window.findChild<QComboBox *>("CB_Modul_name");
+    names->setCurrentText("ZT-2P-2AO"); // a type first, so that the empty entry is a change
+    names->setCurrentText(type);
+
+    QCOMPARE(unitLabel0->text(), unit0);
+    QCOMPARE(unitLabel1->text(), unit1);
+    auto *tabs = window.findChild<QTabWidget *>("tabWidget");
+    QCOMPARE(tabs->isTabVisible(1), channel1Tab);
+    QCOMPARE(tabs->isTabVisible(2), rs485Tab);
+    for (const QString &name : visible)
+        QVERIFY2(!window.findChild<QWidget *>(name)->isHidden(), qPrintable(name));
+    for (const QString &name : hidden)
+        QVERIFY2(window.findChild<QWidget *>(name)->isHidden(), qPrintable(name));
+
+    // Offline, nothing reaches a module: the commands that would are off.
+    for (const char *name : {"BT_Open_Connect", "BT_Open_Connect_2", "cbPorts", "BT_MODUL_RESET", "BT_Set_MIN_CH0"})
+        QVERIFY2(!window.findChild<QWidget *>(name)->isEnabled(), name);
+    QVERIFY(!window.findChild<QWidget *>("BT_Show_Settings")->isHidden());
+    QVERIFY(window.findChild<QWidget *>("BT_Set_Settings")->isHidden());
+    QVERIFY(prompts.boxes.isEmpty());
 }
 
 QTEST_MAIN(tst_MainWindow)
