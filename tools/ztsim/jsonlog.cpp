@@ -1,0 +1,41 @@
+#include "jsonlog.h"
+
+#include <cerrno>
+#include <cstring>
+
+JsonLog::~JsonLog()
+{
+    if (file_)
+        std::fclose(file_);
+}
+
+bool JsonLog::open(const std::string &path, std::string &error)
+{
+    if (path.empty())
+        return true;
+    file_ = std::fopen(path.c_str(), "a");
+    if (!file_)
+        error = "cannot open log " + path + ": " + std::strerror(errno);
+    return file_ != nullptr;
+}
+
+void JsonLog::record(double time, const Request &request, const std::string &outcome)
+{
+    if (!file_)
+        return;
+    std::string line = "{\"time\":" + std::to_string(time)
+                       + ",\"function\":" + std::to_string(request.function);
+    if (request.hasAddress)
+        line += ",\"address\":" + std::to_string(request.address);
+    if (request.hasCount)
+        line += ",\"count\":" + std::to_string(request.count);
+    if (request.isWrite && !request.values.empty()) {
+        line += ",\"values\":[";
+        for (size_t i = 0; i < request.values.size(); ++i)
+            line += (i ? "," : "") + std::to_string(request.values[i]);
+        line += "]";
+    }
+    line += ",\"outcome\":\"" + outcome + "\"}\n";
+    std::fputs(line.c_str(), file_);
+    std::fflush(file_);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "request.h"
+
+#include <cstdio>
+#include <string>
+
+// One JSON object per request and line, flushed at once so that a test can
+// read what the module was asked while the simulator runs.
+class JsonLog {
+public:
+    JsonLog() = default;
+    JsonLog(const JsonLog &) = delete;
+    JsonLog &operator=(const JsonLog &) = delete;
+    ~JsonLog();
+
+    // An empty path keeps logging off. The file is appended to, so a
+    // restarted simulator continues the same log.
+    bool open(const std::string &path, std::string &error);
+    void record(double time, const Request &request, const std::string &outcome);
+
+private:
+    FILE *file_ = nullptr;
+};

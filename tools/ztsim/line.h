@@ -1,0 +1,28 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+using Clock = std::chrono::steady_clock;
+
+uint16_t crc16(const uint8_t *data, size_t length);
+
+// Sends replies on the serial device, framed as RTU (server address, PDU,
+// CRC low byte first), either at once or at the pace of a 9600-baud line.
+class Line {
+public:
+    Line(int fd, bool pace) : fd_(fd), pace_(pace) {}
+
+    // The reply goes out no earlier than `turnaround` after the request
+    // arrived; a paced line keeps 3.5 characters of silence at least.
+    void send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_point requestEnd,
+              std::chrono::microseconds turnaround, bool corruptCrc);
+
+private:
+    void writeAll(const uint8_t *data, size_t length);
+
+    int fd_;
+    bool pace_;
+};

@@ -1,0 +1,193 @@
+#include "options.h"
+
+#include "moduletypes.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <getopt.h>
+
+namespace {
+
+enum OptionId {
+    OptType = 1000, OptDevice, OptFirmware, OptState, OptLog, OptSilent, OptFailAfter,
+    OptException, OptDelay, OptCorruptCrc, OptPace, OptHelp,
+};
+
+// Decimal, or hexadecimal with a 0x prefix.
+bool parseInteger(const std::string &text, long min, long max, long &value)
+{
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    const char *digits = text.c_str() + (hex ? 2 : 0);
+    if (*digits == '\0')
+        return false;
+    char *end = nullptr;
+    errno = 0;
+    value = std::strtol(digits, &end, hex ? 16 : 10);
+    return errno == 0 && *end == '\0' && value >= min && value <= max;
+}
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// "dd.MM.yy", a real calendar date of 20yy.
+bool validDate(const std::string &text)
+{
+    if (text.size() != 8 || text[2] != '.' || text[5] != '.')
+        return false;
+    for (int i : {0, 1, 3, 4, 6, 7})
+        if (!isDigit(text[i]))
+            return false;
+    const int day = std::stoi(text.substr(0, 2));
+    const int month = std::stoi(text.substr(3, 2));
+    const int year = 2000 + std::stoi(text.substr(6, 2));
+    if (month < 1 || month > 12)
+        return false;
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+    return day >= 1 && day <= days[month - 1] + (month == 2 && leap ? 1 : 0);
+}
+
+bool parseException(const std::string &text, InjectedException &injected)
+{
+    const size_t colon = text.find(':');
+    long address, code;
+    if (colon == std::string::npos || !parseInteger(text.substr(0, colon), 0, 0xFFFF, address)
+        || !parseInteger(text.substr(colon + 1), 1, 255, code))
+        return false;
+    injected = {uint16_t(address), uint8_t(code)};
+    return true;
+}
+
+bool fail(std::string &error, const std::string &message)
+{
+    error = message;
+    return false;
+}
+
+bool apply(int id, const std::string &arg, Options &o, std::string &error)
+{
+    switch (id) {
+    case OptType:
+        o.type = arg;
+        return findModuleType(arg) || fail(error, "unknown module type '" + arg + "' (--help lists them)");
+    case OptDevice:
+        o.device = arg;
+        return true;
+    case OptFirmware:
+        o.firmware = arg;
+        return validDate(arg) || fail(error, "--firmware needs a date dd.MM.yy, not '" + arg + "'");
+    case OptState:
+        o.stateFile = arg;
+        return true;
+    case OptLog:
+        o.logFile = arg;
+        return true;
+    case OptSilent:
+        o.silent = true;
+        return true;
+    case OptFailAfter:
+        return parseInteger(arg, 0, 1L << 30, o.failAfter)
+               || fail(error, "--fail-after needs a number of requests, not '" + arg + "'");
+    case OptException: {
+        InjectedException injected;
+        if (!parseException(arg, injected))
+            return fail(error, "--exception needs ADDR:CODE (e.g. 0x2400:4), not '" + arg + "'");
+        o.exceptions.push_back(injected);
+        return true;
+    }
+    case OptDelay:
+        return parseInteger(arg, 0, 60000, o.delayMs)
+               || fail(error, "--delay needs milliseconds 0..60000, not '" + arg + "'");
+    case OptCorruptCrc:
+        return parseInteger(arg, 1, 1L << 30, o.corruptEvery)
+               || fail(error, "--corrupt-crc needs a positive number, not '" + arg + "'");
+    case OptPace:
+        o.pace = true;
+        return true;
+    }
+    return fail(error, "unknown option");
+}
+
+}  // namespace
+
+ParseResult parseOptions(int argc, char **argv, Options &options, std::string &error)
+{
+    static const option longOptions[] = {
+        {"type", required_argument, nullptr, OptType},
+        {"device", required_argument, nullptr, OptDevice},
+        {"firmware", required_argument, nullptr, OptFirmware},
+        {"state", required_argument, nullptr, OptState},
+        {"log", required_argument, nullptr, OptLog},
+        {"silent", no_argument, nullptr, OptSilent},
+        {"fail-after", required_argument, nullptr, OptFailAfter},
+        {"exception", required_argument, nullptr, OptException},
+        {"delay", required_argument, nullptr, OptDelay},
+        {"corrupt-crc", required_argument, nullptr, OptCorruptCrc},
+        {"pace", no_argument, nullptr, OptPace},
+        {"help", no_argument, nullptr, OptHelp},
+        {nullptr, 0, nullptr, 0},
+    };
+    opterr = 0;
+    optind = 1;
+    int id;
+    while ((id = getopt_long(argc, argv, "", longOptions, nullptr)) != -1) {
+        if (id == OptHelp)
+            return ParseResult::Help;
+        if (id == '?') {
+            error = std::string("unknown option or missing value: ") + argv[optind - 1];
+            return ParseResult::Error;
+        }
+        if (!apply(id, optarg ? optarg : "", options, error))
+            return ParseResult::Error;
+    }
+    if (optind < argc)
+        error = std::string("unexpected argument: ") + argv[optind];
+    else if (options.type.empty())
+        error = "--type is required";
+    else if (options.device.empty())
+        error = "--device is required";
+    return error.empty() ? ParseResult::Run : ParseResult::Error;
+}
+
+std::string helpText()
+{
+    std::string types;
+    for (const ModuleType &type : moduleTypes())
+        types += std::string("                         ") + type.name + "\n";
+
+    return "Usage: ztsim --type NAME --device PATH [options]\n"
+           "\n"
+           "Serves one simulated ZT or PLB converter module as Modbus RTU server 1,\n"
+           "9600 baud 8N1, on a serial device: identification, configuration, live\n"
+           "values and commands, with faults to inject for tests.\n"
+           "\n"
+           "Module:\n"
+           "  --type NAME            module type, one of:\n"
+           + types +
+           "  --device PATH          serial device to serve on (one end of a pty pair)\n"
+           "  --firmware DD.MM.YY    firmware date the module reports (default 12.05.23)\n"
+           "  --state FILE           load the configuration from FILE at start; save it\n"
+           "                         there after every accepted write and at exit\n"
+           "\n"
+           "Faults and observation:\n"
+           "  --silent               never answer\n"
+           "  --fail-after N         answer the first N requests, then fall silent\n"
+           "  --exception ADDR:CODE  answer every request whose registers include ADDR\n"
+           "                         (0x2400 or 9216) with exception CODE; repeatable\n"
+           "  --delay MS             wait MS milliseconds before each reply\n"
+           "  --corrupt-crc N        send every Nth reply with a wrong CRC\n"
+           "  --pace                 send replies at the pace of a 9600-baud line: 10 bits\n"
+           "                         per byte after 3.5 characters of silence\n"
+           "  --log FILE             append one JSON object per request to FILE: time (s\n"
+           "                         since start), function, address, count (reads and\n"
+           "                         function 16), values (writes), outcome (ok,\n"
+           "                         exception:N, silent or corrupt-crc)\n"
+           "  --help                 show this help\n"
+           "\n"
+           "Pointing ZTConfig at a simulated module (each command in its own terminal):\n"
+           "  1. socat -d -d pty,raw,echo=0,link=/tmp/ttyZT pty,raw,echo=0,link=/tmp/ttySIM\n"
+           "  2. ztsim --type ZT-2TI-2AO --device /tmp/ttySIM\n"
+           "  3. ztconfig --port /tmp/ttyZT\n"
+           "\n"
+           "ztsim prints \"ztsim: ready\" once it listens. It exits on SIGTERM or Ctrl+C,\n"
+           "or when the line goes away (socat ended).\n";
+}

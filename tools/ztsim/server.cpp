@@ -1,0 +1,142 @@
+#include "server.h"
+
+#include "live.h"
+#include "registermap.h"
+
+#include <cstdio>
+
+namespace {
+
+enum Exception : uint8_t {
+    IllegalFunction = 1,
+    IllegalDataAddress = 2,
+    IllegalDataValue = 3,
+};
+
+std::vector<uint8_t> exception(uint8_t function, uint8_t code)
+{
+    return {uint8_t(function | 0x80), code};
+}
+
+void appendWord(std::vector<uint8_t> &pdu, uint16_t word)
+{
+    pdu.push_back(uint8_t(word >> 8));
+    pdu.push_back(uint8_t(word & 0xFF));
+}
+
+uint8_t exceptionFor(WriteStatus status)
+{
+    return status == WriteStatus::IllegalAddress ? IllegalDataAddress : IllegalDataValue;
+}
+
+}  // namespace
+
+bool Server::handle(const uint8_t *adu, int length, double now, Clock::time_point received)
+{
+    // Frames for other servers (and broadcasts) are not for this module.
+    if (length < 4 || adu[0] != Address)
+        return false;
+    const Request request = parseRequest(adu + 1, length - 3);
+
+    if (silentNow()) {
+        log_.record(now, request, "silent");
+        return false;
+    }
+
+    bool wrote = false;
+    const std::vector<uint8_t> pdu = answer(request, now, wrote);
+    if (wrote) {
+        std::string error;
+        if (!state_.save(module_, error))
+            std::fprintf(stderr, "ztsim: %s\n", error.c_str());
+    }
+
+    ++replies_;
+    const bool corrupt = options_.corruptEvery > 0 && replies_ % options_.corruptEvery == 0;
+    std::string outcome = "ok";
+    if (corrupt)
+        outcome = "corrupt-crc";
+    else if (pdu[0] & 0x80)
+        outcome = "exception:" + std::to_string(pdu[1]);
+    // Logged before the reply leaves, so that whoever got the reply finds
+    // the request in the log.
+    log_.record(now, request, outcome);
+    line_.send(Address, pdu, received, std::chrono::milliseconds(options_.delayMs), corrupt);
+
+    return wrote && reg::Reboot >= request.address
+           && reg::Reboot < unsigned(request.address) + request.span();
+}
+
+bool Server::silentNow()
+{
+    ++requests_;
+    return options_.silent || (options_.failAfter >= 0 && requests_ > options_.failAfter);
+}
+
+uint8_t Server::injectedException(const Request &request) const
+{
+    if (!request.hasAddress)
+        return 0;
+    for (const InjectedException &injected : options_.exceptions)
+        if (injected.address >= request.address
+            && injected.address < unsigned(request.address) + request.span())
+            return injected.code;
+    return 0;
+}
+
+std::vector<uint8_t> Server::answer(const Request &request, double now, bool &wrote)
+{
+    if (const uint8_t code = injectedException(request))
+        return exception(request.function, code);
+    switch (request.function) {
+    case 0x03:
+    case 0x04:
+        return read(request, now);
+    case 0x06:
+    case 0x10:
+        return write(request, now, wrote);
+    }
+    return exception(request.function, IllegalFunction);
+}
+
+std::vector<uint8_t> Server::read(const Request &request, double now) const
+{
+    if (request.count < 1 || request.count > 125)
+        return exception(request.function, IllegalDataValue);
+    const Table table = request.function == 0x04 ? Table::Input : Table::Holding;
+    if (!Module::readable(table, request.address, request.count))
+        return exception(request.function, IllegalDataAddress);
+
+    uint16_t live[reg::LiveCount] = {};
+    if (table == Table::Input)
+        encodeLive(liveValues(module_, now), live);
+
+    std::vector<uint8_t> pdu = {request.function, uint8_t(2 * request.count)};
+    for (unsigned i = 0; i < request.count; ++i) {
+        const uint16_t address = uint16_t(request.address + i);
+        appendWord(pdu, table == Table::Input ? live[address] : module_.holding(address));
+    }
+    return pdu;
+}
+
+std::vector<uint8_t> Server::write(const Request &request, double now, bool &wrote)
+{
+    if (!request.wellFormed || request.values.empty() || request.values.size() > 123)
+        return exception(request.function, IllegalDataValue);
+
+    // A multiple write is taken whole or not at all; each register is
+    // judged after the ones before it, as a row of single writes would be.
+    Module trial = module_;
+    for (size_t i = 0; i < request.values.size(); ++i) {
+        const WriteStatus status = trial.write(uint16_t(request.address + i), request.values[i], now);
+        if (status != WriteStatus::Accepted)
+            return exception(request.function, exceptionFor(status));
+    }
+    module_ = trial;
+    wrote = true;
+
+    std::vector<uint8_t> pdu = {request.function};
+    appendWord(pdu, request.address);
+    appendWord(pdu, request.function == 0x06 ? request.values[0] : request.count);
+    return pdu;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "jsonlog.h"
+#include "line.h"
+#include "module.h"
+#include "options.h"
+#include "statefile.h"
+
+#include <cstdint>
+#include <vector>
+
+// Answers the requests addressed to the module, with the faults the options
+// ask for, and records each one in the log.
+class Server {
+public:
+    static constexpr uint8_t Address = 1;
+
+    Server(Module &module, const Options &options, Line &line, JsonLog &log, const StateFile &state)
+        : module_(module), options_(options), line_(line), log_(log), state_(state) {}
+
+    // Handles one received frame (server address, PDU, CRC already checked).
+    // Returns true when the request was an accepted reboot command.
+    bool handle(const uint8_t *adu, int length, double now, Clock::time_point received);
+
+private:
+    std::vector<uint8_t> answer(const Request &request, double now, bool &wrote);
+    std::vector<uint8_t> read(const Request &request, double now) const;
+    std::vector<uint8_t> write(const Request &request, double now, bool &wrote);
+    bool silentNow();
+    uint8_t injectedException(const Request &request) const;
+
+    Module &module_;
+    const Options &options_;
+    Line &line_;
+    JsonLog &log_;
+    const StateFile &state_;
+    long requests_ = 0;
+    long replies_ = 0;
+};
