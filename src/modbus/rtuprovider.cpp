@@ -15,10 +15,13 @@ QString hex4(int value)
     return QStringLiteral("%1").arg(value, 4, 16, QLatin1Char('0')).toUpper();
 }
 
+// Only for replies that ended in a protocol error, i.e. an exception
+// response, whose data is the exception code. Read from the data: Qt's own
+// isException() loads an out-of-range enum value (undefined behaviour).
 int exceptionCodeOf(const QModbusReply *reply)
 {
-    const auto code = reply->rawResult().exceptionCode();
-    return code == QModbusPdu::ExtendedException ? 0xff : int(code);
+    const QByteArray data = reply->rawResult().data();
+    return data.isEmpty() ? 0xff : quint8(data.at(0));
 }
 
 } // namespace
