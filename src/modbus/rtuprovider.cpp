@@ -168,13 +168,21 @@ void RtuProvider::readUnit(QModbusDataUnit unit)
     requestPending = true;
 }
 
-void RtuProvider::onReadReady()
+QModbusReply *RtuProvider::takeFinishedReply()
 {
     auto *reply = qobject_cast<QModbusReply *>(sender());
+    if (reply) {
+        outstanding.remove(reply);
+        reply->deleteLater();
+    }
+    return reply;
+}
+
+void RtuProvider::onReadReady()
+{
+    QModbusReply *reply = takeFinishedReply();
     if (!reply)
         return;
-    outstanding.remove(reply);
-    reply->deleteLater();
 
     switch (reply->error()) {
     case QModbusDevice::NoError:
@@ -227,11 +235,9 @@ void RtuProvider::writeUnit(QModbusDataUnit unit)
 
 void RtuProvider::onWriteReply()
 {
-    auto *reply = qobject_cast<QModbusReply *>(sender());
+    QModbusReply *reply = takeFinishedReply();
     if (!reply)
         return;
-    outstanding.remove(reply);
-    reply->deleteLater();
 
     switch (reply->error()) {
     case QModbusDevice::NoError:

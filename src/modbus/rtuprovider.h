@@ -64,6 +64,7 @@ private slots:
 
 private:
     void track(QModbusReply *reply);
+    QModbusReply *takeFinishedReply(); // the sender, forgotten and released
     void shutDownClient();
 
     int serverAddress;

@@ -2,6 +2,7 @@
 
 // Scripted stand-ins for the window's message boxes, dialogs and port list.
 
+#include "app/mainwindow.h"
 #include "app/userprompts.h"
 #include "modbus/portenumerator.h"
 
@@ -58,3 +59,11 @@ public:
     QStringList listed;
     QSet<QString> busy;
 };
+
+inline MainWindowOptions fakeOptions(FakePrompts *prompts, FakePorts *ports)
+{
+    MainWindowOptions options;
+    options.prompts = prompts;
+    options.portEnumerator = ports;
+    return options;
+}

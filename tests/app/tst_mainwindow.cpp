@@ -55,9 +55,7 @@ void tst_MainWindow::startTimeIsKeptForTheNextStart()
 {
     FakePrompts prompts;
     FakePorts ports;
-    MainWindowOptions options;
-    options.prompts = &prompts;
-    options.portEnumerator = &ports;
+    const MainWindowOptions options = fakeOptions(&prompts, &ports);
 
     QLoggingCategory::setFilterRules(QStringLiteral("ztconfig.app.debug=true"));
     const QtMessageHandler previous = qInstallMessageHandler(captureAppLog);
@@ -86,9 +84,7 @@ void tst_MainWindow::startUpRunsNoHandler()
 {
     FakePrompts prompts;
     FakePorts ports;
-    MainWindowOptions options;
-    options.prompts = &prompts;
-    options.portEnumerator = &ports;
+    const MainWindowOptions options = fakeOptions(&prompts, &ports);
     MainWindow window(options);
     window.show();
 
@@ -121,10 +117,7 @@ void tst_MainWindow::portsAppearInEnumerationOrder()
     FakePrompts prompts;
     FakePorts ports;
     ports.listed = QStringList{"ttyUSB1", "ttyS0", "ttyACM0"};
-    MainWindowOptions options;
-    options.prompts = &prompts;
-    options.portEnumerator = &ports;
-    MainWindow window(options);
+    MainWindow window(fakeOptions(&prompts, &ports));
 
     auto *box = window.findChild<QComboBox *>("cbPorts");
     QStringList items;
@@ -137,9 +130,8 @@ void tst_MainWindow::portsAppearInEnumerationOrder()
 void tst_MainWindow::actionsOutsideMenus()
 {
     FakePrompts prompts;
-    MainWindowOptions options;
-    options.prompts = &prompts;
-    MainWindow window(options);
+    FakePorts ports;
+    MainWindow window(fakeOptions(&prompts, &ports));
     QStringList inMenus;
     for (QMenu *menu : window.findChildren<QMenu *>()) {
         for (QAction *action : menu->actions())
@@ -185,9 +177,8 @@ void tst_MainWindow::offlineSelectionShowsTheType()
     QFETCH(QStringList, hidden);
 
     FakePrompts prompts;
-    MainWindowOptions options;
-    options.prompts = &prompts;
-    MainWindow window(options);
+    FakePorts ports;
+    MainWindow window(fakeOptions(&prompts, &ports));
     auto *unitLabel0 = window.findChild<QLabel *>("LB_TypeValue0_CH0");
     auto *unitLabel1 = window.findChild<QLabel *>("LB_TypeValue0_CH1");
     unitLabel1->setText("?");

@@ -31,10 +31,8 @@ public:
 
     void open(const QStringList &namedPorts = {})
     {
-        MainWindowOptions options;
+        MainWindowOptions options = fakeOptions(&prompts, &ports);
         options.namedPorts = namedPorts;
-        options.prompts = &prompts;
-        options.portEnumerator = &ports;
         window = std::make_unique<MainWindow>(options);
         window->show();
     }
