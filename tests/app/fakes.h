@@ -21,9 +21,11 @@ struct ShownBox
 class FakePrompts : public UserPrompts
 {
 public:
-    void critical(QWidget *, const QString &title, const QString &text) override
+    void critical(QWidget *parent, const QString &title, const QString &text) override
     {
         boxes.append({ShownBox::Critical, title, text});
+        if (showRealBoxes)
+            UserPrompts::critical(parent, title, text);
     }
     void information(QWidget *, const QString &title, const QString &text) override
     {
@@ -48,6 +50,7 @@ public:
     QVector<ShownBox> boxes;
     QList<bool> answers; // for questions, in order; "Да" when empty
     QStringList files;   // for file dialogs, in order; cancelled when empty
+    bool showRealBoxes = false; // also run the real modal box (critical only)
 };
 
 class FakePorts : public PortEnumerator

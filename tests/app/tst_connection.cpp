@@ -4,6 +4,7 @@
 #include "windowharness.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QSerialPort>
 
 class tst_Connection : public QObject
@@ -20,6 +21,7 @@ private slots:
     void moduleStoppingDuringPollingEndsQuietly();
     void pollDoesNotQueueBehindASlowModule();
     void vanishingDeviceShowsOneBox();
+    void vanishingDeviceShowsOneRealModalBox();
     void disconnectWithReadOutstanding();
     void unrecognisedDeviceEndsTheAttempt();
     void shortReplyEndsTheAttempt();
@@ -152,6 +154,31 @@ void tst_Connection::vanishingDeviceShowsOneBox()
     QTest::qWait(1500);
     QCOMPARE(h.prompts.boxes.size(), 1);
     QCOMPARE(h.prompts.boxes.first().title, QStringLiteral("Ошибка"));
+    QVERIFY(h.isIdle());
+}
+
+// A real modal box runs a nested event loop: the line must be closed before
+// it opens, or every error queued behind the first would open a box of its own.
+void tst_Connection::vanishingDeviceShowsOneRealModalBox()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-2TI-2AO"));
+    QVERIFY(h.connectAndPoll());
+    h.prompts.showRealBoxes = true;
+    int closed = 0;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, [&closed] {
+        if (QWidget *box = QApplication::activeModalWidget()) {
+            box->close();
+            ++closed;
+        }
+    });
+    closer.start(300);
+    h.sim.cutLine();
+    QTRY_COMPARE_WITH_TIMEOUT(closed, 1, 5000);
+    QTest::qWait(1500);
+    QCOMPARE(closed, 1);
+    QCOMPARE(h.prompts.texts(), QStringList{"Ошибка связи"});
     QVERIFY(h.isIdle());
 }
 
