@@ -5,6 +5,8 @@
 
 #include "app/messages.h"
 
+#include <QLayout>
+
 namespace {
 
 using zt::ModuleLayout;
@@ -96,6 +98,12 @@ void MainWindow::setVis()
         button->setEnabled(true);
 
     applyUnitLabels();
+
+    // Hiding a widget that was never shown leaves the layouts' cached sizes
+    // as they were with every control present; the window would then open
+    // wider than the form.
+    for (QLayout *l : findChildren<QLayout *>())
+        l->invalidate();
 }
 
 void MainWindow::applyUnitLabels()

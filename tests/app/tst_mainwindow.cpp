@@ -87,6 +87,9 @@ void tst_MainWindow::startUpRunsNoHandler()
     const MainWindowOptions options = fakeOptions(&prompts, &ports);
     MainWindow window(options);
     window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The form's size: the controls hidden for "no module" take no room.
+    QCOMPARE(window.size(), QSize(733, 766));
 
     QVERIFY(prompts.boxes.isEmpty());
     QVERIFY(window.findChildren<RtuProvider *>().isEmpty());
