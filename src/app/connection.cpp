@@ -90,17 +90,27 @@ void MainWindow::openSerialPort()
 
     provider->openPort(getRtuSet(name, LineSpeed), false);
     if (!provider->opened) {
-        // Nothing to wait for: say at once why the port did not open. A
-        // device that is still there is held by another program (the lock
-        // check is the usual reason a present port refuses to open).
-        const bool present = QFileInfo::exists(name) || listed;
+        // Nothing to wait for: say at once why the port did not open.
         releaseProvider();
         ui->BT_Open_Connect->setEnabled(true);
-        prompts->critical(this, msg::ErrorTitle, present ? msg::PortBusy : msg::PortGone);
+        prompts->critical(this, msg::ErrorTitle, openFailureText(name));
         return;
     }
     requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);
     watchdogTimer->start(WatchdogMs);
+}
+
+QString MainWindow::openFailureText(const QString &portName) const
+{
+    using Failure = PortEnumerator::OpenFailure;
+    const Failure failure = portEnumerator->whyNotOpen(portName);
+    switch (failure.kind) {
+    case Failure::Busy: return msg::PortBusy;
+    case Failure::NoAccess: return QString::fromUtf8(msg::PortNoAccess).arg(portName);
+    case Failure::Gone: return msg::PortGone;
+    case Failure::Other: break;
+    }
+    return QString::fromUtf8(msg::PortOpenFailed).arg(portName, failure.detail);
 }
 
 void MainWindow::requestBlock(QModbusDataUnit::RegisterType table, int start, int count)
@@ -116,8 +126,12 @@ void MainWindow::disconnectFromModule()
     pollTimer->stop();
     watchdogTimer->stop();
     releaseProvider();
+    // What was pending belonged to this connection: no later write of another
+    // one may report it.
+    clearPendingMessages();
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
+    abortFileWrite(msg::AbortLinkClosed);
 }
 
 void MainWindow::releaseProvider()
@@ -193,7 +207,3 @@ void MainWindow::on_time_request()
     requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::ConfigBlock, zt::reg::ConfigRereadCount);
 }
 
-void MainWindow::onWriteDataEnd()
-{
-    watchdogTimer->stop();
-}

@@ -12,7 +12,8 @@ void describeApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(ZT_VERSION));
 }
 
-// Handles --help and --version itself (they exit); returns the options.
+// Handles --help and --version itself (they exit); returns the options. An
+// unknown option or a surplus argument is reported and the program starts.
 MainWindowOptions parseCommandLine(const QCoreApplication &app)
 {
     QCommandLineParser parser;
@@ -27,7 +28,15 @@ MainWindowOptions parseCommandLine(const QCoreApplication &app)
     parser.addPositionalArgument(QStringLiteral("settings-file"),
                                  QStringLiteral("A .ztset file to show in offline mode."),
                                  QStringLiteral("[settings-file]"));
-    parser.process(app);
+    if (!parser.parse(app.arguments()))
+        std::fprintf(stderr, "ztconfig: %s\n", qPrintable(parser.errorText()));
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp();
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+    if (parser.positionalArguments().size() > 1)
+        std::fprintf(stderr, "ztconfig: ignored: %s\n",
+                     qPrintable(parser.positionalArguments().mid(1).join(QLatin1Char(' '))));
 
     MainWindowOptions options;
     options.settingsFile = parser.positionalArguments().value(0);

@@ -5,6 +5,7 @@
 #include "modbus/portenumerator.h"
 #include "modbus/rtuprovider.h"
 #include "userprompts.h"
+#include "ztsettings.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -59,8 +60,13 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     watchdogTimer->setTimerType(Qt::PreciseTimer);
     connect(watchdogTimer, SIGNAL(timeout()), this, SLOT(onTimerTimeOut()));
 
+    fileWriteTimer = new QTimer(this);
+    fileWriteTimer->setSingleShot(true);
+    connect(fileWriteTimer, &QTimer::timeout, this, &MainWindow::fileWriteStep);
+
     if (!options.settingsFile.isEmpty()) {
         ui->action_demo->setChecked(true); // no question: the user asked for the file
+        setVis();
         ui->ED_FileName->setText(options.settingsFile);
         on_BT_Show_Settings_clicked();
     }
@@ -98,12 +104,3 @@ void MainWindow::saveConfig()
         appSettings->setValue(LastStartKey, QDateTime::currentDateTime());
 }
 
-// Settings files, offline and calibration modes, the update check and the
-// about dialog arrive with their own work.
-void MainWindow::onLoadZTSetting() {}
-void MainWindow::onSaveZTSetting() {}
-void MainWindow::on_action_demo() {}
-void MainWindow::on_action_cal_show() {}
-void MainWindow::onUpdate() {}
-void MainWindow::onAbout() {}
-void MainWindow::on_BT_Show_Settings_clicked() {}

@@ -2,18 +2,24 @@
 
 #include "modbus/rtusettings.h"
 #include "module/catalogue.h"
+#include "settings/filewrite.h"
 
 #include <QDateTime>
 #include <QMainWindow>
 #include <QModbusDataUnit>
 #include <QStringList>
 
+#include <memory>
+
+class AboutDialog;
 class PortEnumerator;
 class QSettings;
 class QStatusBar;
 class QTimer;
 class RtuProvider;
+class UpDateDialog;
 class UserPrompts;
+class zt_settings;
 
 namespace Ui {
 class MainWindow;
@@ -69,16 +75,24 @@ public slots:
     // Reading the module.
     void onSetReadStendData(QModbusDataUnit unit);
 
-    // Writing the module.
+    // Writing the module: single writes, commands, a settings file.
+    void WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStartAddress, ushort newValueCount, ushort data);
     void onWriteDataEnd();
+    void on_BT_MODUL_RESET_clicked();
+    void on_BT_MODUL_DEFAULT_clicked();
+    void on_BT_Set_Settings_clicked();
+    void on_BT_Show_Settings_clicked();
 
-    // Built by later work; declared so that the menu and the start-up can
-    // reach them.
+    // File commands.
     void onLoadZTSetting();
     void onSaveZTSetting();
+
+    // Calibration hint.
+    void setHitsText();
+
+    // Help menu.
     void onUpdate();
     void onAbout();
-    void on_BT_Show_Settings_clicked();
 
 private:
     void fillPortList();
@@ -86,6 +100,7 @@ private:
     bool isOffline() const;
     void disconnectFromModule();
     void releaseProvider();
+    QString openFailureText(const QString &portName) const;
     void requestBlock(QModbusDataUnit::RegisterType table, int start, int count);
 
     bool showIdentification(const QVector<quint16> &r);
@@ -95,6 +110,18 @@ private:
     bool showInversion(const QVector<quint16> &r);
     bool showLiveValues(const QVector<quint16> &r);
     void applyUnitLabels();
+
+    // Settings files.
+    bool loadSettingsFile(const QString &path, zt_settings *into);
+    void showSettings(const zt_settings &file);
+
+    // Writing a settings file to the module, step by step.
+    void fileWriteStep();
+    void finishFileWrite();
+    void abortFileWrite(const QString &reason);
+    void setFileWriteControlsEnabled(bool enabled);
+    bool fileWriteRunning() const;
+    void clearPendingMessages();
 
     template<class T>
     T *channelWidget(const char *namePattern, int channel) const;
@@ -114,8 +141,19 @@ private:
     QTimer *pollTimer = nullptr;
     quint16 moduleCode = 0;
 
+    UpDateDialog *updateDialog = nullptr;
+    AboutDialog *aboutDialog = nullptr;
+
     QStringList namedPorts;
     bool liveReadOutstanding = false;
+    int writesInFlight = 0;  // single writes sent and not yet finished
+    struct FileWrite {
+        QVector<zt::filewrite::Step> steps;
+        int next = 0;          // the step the timer runs next
+        bool allSent = false;  // the last step ran; its confirmation ends the sequence
+    };
+    std::unique_ptr<FileWrite> fileWrite;  // the sequence in progress, if any
+    QTimer *fileWriteTimer = nullptr;
     UserPrompts *prompts = nullptr;
     PortEnumerator *portEnumerator = nullptr;
 };

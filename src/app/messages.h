@@ -9,14 +9,41 @@ constexpr auto ErrorTitle = "Ошибка";
 constexpr auto Connect = "Соединиться";
 constexpr auto Disconnect = "Отключиться";
 
+// Connecting.
 constexpr auto NoPortName = "Отсутствует имя порта";
 constexpr auto PortGone = "Порт больше не доступен, проверте подключение и обновите список портов";
 constexpr auto PortBusy = "Порт занят";
+constexpr auto PortNoAccess = "Нет доступа к порту %1.\nВ Linux пользователь должен входить в группу dialout "
+                              "(sudo usermod -aG dialout $USER, затем войти в систему заново).";
+constexpr auto PortOpenFailed = "Не удалось открыть порт %1: %2";
 constexpr auto ConnectionTimeout = "Ошибка соединения";
 constexpr auto LinkError = "Ошибка связи";
 constexpr auto DeviceNotRecognised = "Подключенное устройство не опознано";
 
 constexpr auto PortsRefreshed = "Порты обновлены";
 constexpr auto ModuleReadError = "Ошибка связи модулем";
+
+// Writes and their completion.
+constexpr auto WriteTitle = "Запись";
+constexpr auto WriteDone = "Запись выполнена!";
+constexpr auto CalibrationTitle = "Юстировка";
+constexpr auto CalibrationDone = "Юстировка выполнена!";
+constexpr auto Rebooted = "Модуль пререзагружен!";
+constexpr auto FactoryReset = "Модуль сброшен до заводских настроек!";
+constexpr auto OfflineNoTransfer = "В офлайн режиме передача данных не возможна";
+
+// Settings files.
+constexpr auto SettingsTitle = "Настройки";
+constexpr auto NoFileChosen = "Файл конфигурации не выбран";
+constexpr auto FileForOtherModule = "Выбранный файл не соответствует подключенному модулю!";
+constexpr auto FileBadValue = "Недопустимое значение в файле настроек: %1 = %2.\nВ модуль ничего не записано.";
+constexpr auto FileNotFound = "Файл настроек %1 не найден";
+constexpr auto FileNoAccess = "Нет доступа к файлу настроек %1";
+constexpr auto FileNotSettings = "Файл %1 не является файлом настроек";
+constexpr auto FileSaveFailed = "Не удалось сохранить файл настроек %1";
+constexpr auto FileWriteDone = "Запись настроек завершена";
+constexpr auto FileWriteAborted = "Запись настроек прервана: %1.\nМодуль мог принять только часть настроек.";
+constexpr auto AbortLinkClosed = "связь с модулем прекращена";
+constexpr auto AbortOffline = "включён офлайн режим";
 
 } // namespace msg

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 // The serial ports the system lists. Tests subclass it to list a pty or to
@@ -11,6 +12,14 @@ public:
 
     virtual QStringList availablePorts() const;
     virtual bool isBusy(const QString &portName) const;
+
+    // Why a port refuses to open, found by opening it once more and asking
+    // the serial port (and, for a permission error, the file system).
+    struct OpenFailure {
+        enum Kind { Busy, NoAccess, Gone, Other } kind;
+        QString detail;  // the serial port's own words
+    };
+    virtual OpenFailure whyNotOpen(const QString &portName) const;
 
     static PortEnumerator *system();
 };

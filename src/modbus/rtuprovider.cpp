@@ -305,6 +305,8 @@ void RtuProvider::onReadDataEnd()
 
 void RtuProvider::onWriteDataEnd()
 {
+    const auto *reply = qobject_cast<const QModbusReply *>(sender());
+    writeConfirmed = reply && reply->error() == QModbusDevice::NoError;
     requestPending = false;
     emit writeDataEnd();
 }

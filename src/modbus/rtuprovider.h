@@ -28,6 +28,11 @@ public:
     // Why the last openPort() failed, as the serial port put it.
     QString openError() const { return lastOpenError; }
 
+    // Whether the write whose writeDataEnd() is being delivered was answered
+    // by the module without error. writeDataEnd() comes for every finished
+    // write, a refused one included (writeDataError() follows it then).
+    bool lastWriteConfirmed() const { return writeConfirmed; }
+
     static QString readStatusText(int serverAddress, int address);
     static QString writeStatusText(int serverAddress, int address, quint16 firstValue);
 
@@ -74,4 +79,5 @@ private:
     QMap<int, QMap<int, QModbusDataUnit>> cache;
     QSet<QModbusReply *> outstanding;
     QString lastOpenError;
+    bool writeConfirmed = false;
 };

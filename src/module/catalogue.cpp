@@ -119,6 +119,17 @@ ModuleLayout layoutForCode(quint16 code)
 
 ModuleLayout layout(int position) { return layoutForCode(code(position)); }
 
+InputKind inputKind(int position)
+{
+    switch (code(position) & KindMask) {
+    case KindTI: return InputKind::Thermocouple;
+    case KindRTD: return InputKind::Rtd;
+    case KindP: return InputKind::P;
+    case KindAI: return InputKind::Current;
+    }
+    return InputKind::None;
+}
+
 QString inputUnit(int position)
 {
     return isModulePosition(position) ? unitOfKind(code(position) & KindMask) : QString();
@@ -171,7 +182,14 @@ Identification decodeIdentification(const QVector<quint16> &block)
         id.plbSpeedCode = at(PlbSpeed);
         id.plbFormatCode = at(PlbFormat);
     }
-    id.firmware = firmwareDateText(block);
+    // A PLB module keeps its line settings among the registers that carry the
+    // date; an address of 32..127 would read as a character of it.
+    QVector<quint16> dateRegisters = block.mid(0, IdentCount);
+    if (id.plb) {
+        for (int address : {PlbAddress, PlbSpeed, PlbFormat})
+            dateRegisters[address - IdentBlock] = 0;
+    }
+    id.firmware = firmwareDateText(dateRegisters);
     return id;
 }
 

@@ -35,7 +35,11 @@ int positionOfCode(quint16 code);      // -1 when not in the catalogue, 0 includ
 int positionOfName(const QString &name); // 0 for "", -1 when unknown
 ModuleLayout layout(int position);     // all false for 0 and out of range
 ModuleLayout layoutForCode(quint16 code); // all false for a code not in the catalogue
-QString inputUnit(int position);       // "мВ", "Ом" or "мА"; "" for 0
+QString inputUnit(int position);
+
+// The kind of every input of a type: one kind per module.
+enum class InputKind { None, Thermocouple, Rtd, P, Current };
+InputKind inputKind(int position);     // None for 0 and out of range       // "мВ", "Ом" or "мА"; "" for 0
 
 // Unit labels of the input value per channel; a null QString leaves that label
 // as it is.

@@ -1,9 +1,9 @@
 // Which panels and controls the form shows for the current module type.
 
-#include "app/mainwindow.h"
+#include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/messages.h"
+#include "messages.h"
 
 #include <QLayout>
 
@@ -98,6 +98,10 @@ void MainWindow::setVis()
         button->setEnabled(true);
 
     applyUnitLabels();
+
+    // A settings file being written keeps the commands that would disturb it off.
+    if (fileWriteRunning())
+        setFileWriteControlsEnabled(false);
 
     // Hiding a widget that was never shown leaves the layouts' cached sizes
     // as they were with every control present; the window would then open

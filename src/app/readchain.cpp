@@ -2,11 +2,11 @@
 // inversion, each requested by the reply to the one before, then the live
 // values on every poll tick. The form is the only store of what was read.
 
-#include "app/mainwindow.h"
+#include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/messages.h"
-#include "app/userprompts.h"
+#include "messages.h"
+#include "userprompts.h"
 #include "channels/ranges.h"
 #include "channels/rs485codes.h"
 #include "module/codec.h"

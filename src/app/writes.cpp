@@ -1,0 +1,227 @@
+// Every change the window makes on a module is one holding-register write.
+// This file holds that write, its completion messages, the reboot and reset
+// commands, and the two commands that move a settings file: writing it to the
+// module step by step, and showing it in the form.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "messages.h"
+#include "modbus/rtuprovider.h"
+#include "module/catalogue.h"
+#include "module/registers.h"
+#include "settings/filewrite.h"
+#include "userprompts.h"
+#include "ztsettings.h"
+
+#include <QTimer>
+
+namespace {
+constexpr int WatchdogMs = 3000;
+constexpr int RereadAfterWriteMs = 3000;
+constexpr int RereadAfterFileMs = 500;
+} // namespace
+
+void MainWindow::WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStartAddress,
+                                 ushort newValueCount, ushort data)
+{
+    if (isOffline()) {
+        pendingCalibration = 0;
+        onShowStatus(msg::OfflineNoTransfer);
+        return;
+    }
+    // No line: nothing to send and no answer to wait for.
+    if (!provider || !provider->opened)
+        return;
+    lastWriteAddress = newStartAddress;
+    pollTimer->stop();
+    QModbusDataUnit unit(type, newStartAddress, newValueCount);
+    unit.setValue(0, data);
+    ++writesInFlight;
+    provider->writeUnit(unit);
+    watchdogTimer->start(WatchdogMs);
+    if (!loadFromFile)
+        QTimer::singleShot(RereadAfterWriteMs, this, [this] { on_time_request(); });
+}
+
+void MainWindow::onWriteDataEnd()
+{
+    watchdogTimer->stop();
+    writesInFlight = qMax(0, writesInFlight - 1);
+    // A refused write is reported by the error that follows; it shows no
+    // completion, and the error clears what was pending.
+    if (!provider || !provider->lastWriteConfirmed())
+        return;
+
+    if (pendingCalibration != 0) {
+        pendingCalibration = 0;
+        prompts->information(this, msg::CalibrationTitle, msg::CalibrationDone);
+    }
+    if (limitWriteCount != 0) {
+        limitWriteCount = 0;
+        prompts->information(this, msg::WriteTitle, msg::WriteDone);
+    }
+    if (lastWriteAddress == zt::reg::Reboot)
+        prompts->information(this, msg::WriteTitle, msg::Rebooted);
+    else if (lastWriteAddress == zt::reg::FactoryReset)
+        prompts->information(this, msg::WriteTitle, msg::FactoryReset);
+
+    if (fileWrite && fileWrite->allSent && writesInFlight == 0)
+        finishFileWrite();
+}
+
+void MainWindow::clearPendingMessages()
+{
+    pendingCalibration = 0;
+    limitWriteCount = 0;
+    lastWriteAddress = 0;
+    writesInFlight = 0;
+}
+
+void MainWindow::on_BT_MODUL_RESET_clicked()
+{
+    WriteNewValueZT(QModbusDataUnit::HoldingRegisters, zt::reg::Reboot, 1, zt::reg::RebootKey);
+}
+
+void MainWindow::on_BT_MODUL_DEFAULT_clicked()
+{
+    WriteNewValueZT(QModbusDataUnit::HoldingRegisters, zt::reg::FactoryReset, 1, zt::reg::FactoryResetKey);
+}
+
+// Loads a settings file for a command, saying why when it cannot.
+bool MainWindow::loadSettingsFile(const QString &path, zt_settings *into)
+{
+    namespace sf = zt::settingsfile;
+    if (path.isEmpty()) {
+        prompts->critical(this, msg::ErrorTitle, msg::NoFileChosen);
+        return false;
+    }
+    const char *problem = nullptr;
+    switch (into->LoadZTSetting(path)) {
+    case sf::Status::Ok: return true;
+    case sf::Status::NotFound: problem = msg::FileNotFound; break;
+    case sf::Status::AccessError: problem = msg::FileNoAccess; break;
+    case sf::Status::FormatError: problem = msg::FileNotSettings; break;
+    }
+    prompts->critical(this, msg::ErrorTitle, QString::fromUtf8(problem).arg(path));
+    return false;
+}
+
+// The file is read and checked once; the steps write that copy, whatever
+// happens to the file or to the chosen name meanwhile.
+void MainWindow::on_BT_Set_Settings_clicked()
+{
+    if (fileWriteRunning())
+        return;
+    zt_settings file(prompts);
+    if (!loadSettingsFile(ui->ED_FileName->text(), &file))
+        return;
+    const QString moduleType = zt::catalogue::name(zt::catalogue::positionOfCode(moduleCode));
+    const zt::filewrite::Problem problem = zt::filewrite::check(file, isConnected() ? moduleType : QString());
+    if (problem.kind == zt::filewrite::Problem::WrongType) {
+        prompts->critical(this, msg::ErrorTitle, msg::FileForOtherModule);
+        return;
+    }
+    if (problem.kind == zt::filewrite::Problem::BadValue) {
+        prompts->critical(this, msg::ErrorTitle, QString::fromUtf8(msg::FileBadValue).arg(problem.key, problem.value));
+        return;
+    }
+
+    pollTimer->stop();
+    loadFromFile = true;
+    fileWrite = std::make_unique<FileWrite>();
+    fileWrite->steps = zt::filewrite::plan(file);
+    setFileWriteControlsEnabled(false);
+    fileWriteStep();
+}
+
+void MainWindow::fileWriteStep()
+{
+    if (!fileWrite)
+        return;
+    if (!provider || !provider->opened) {
+        abortFileWrite(msg::AbortLinkClosed);
+        return;
+    }
+    if (isOffline()) {
+        abortFileWrite(msg::AbortOffline);
+        return;
+    }
+    const zt::filewrite::Step step = fileWrite->steps.at(fileWrite->next++);
+    if (step.write)
+        WriteNewValueZT(QModbusDataUnit::HoldingRegisters, step.address, 1, step.value);
+    if (fileWrite->next < fileWrite->steps.size()) {
+        fileWriteTimer->start(step.nextAfterMs);
+        return;
+    }
+    fileWrite->allSent = true;
+    if (writesInFlight == 0)
+        finishFileWrite();
+}
+
+bool MainWindow::fileWriteRunning() const
+{
+    return fileWrite != nullptr;
+}
+
+void MainWindow::finishFileWrite()
+{
+    fileWrite.reset();
+    loadFromFile = false;
+    setVis();
+    QTimer::singleShot(RereadAfterFileMs, this, [this] { on_time_request(); });
+    prompts->information(this, msg::SettingsTitle, msg::FileWriteDone);
+}
+
+void MainWindow::abortFileWrite(const QString &reason)
+{
+    if (!fileWrite)
+        return;
+    fileWriteTimer->stop();
+    fileWrite.reset();
+    loadFromFile = false;
+    setVis();
+    prompts->critical(this, msg::ErrorTitle, QString::fromUtf8(msg::FileWriteAborted).arg(reason));
+}
+
+// Controls that would start another command while a file is being written.
+void MainWindow::setFileWriteControlsEnabled(bool enabled)
+{
+    for (QWidget *w : std::initializer_list<QWidget *>{
+             ui->BT_MODUL_DEFAULT, ui->BT_MODUL_RESET, ui->BT_Open_Connect, ui->BT_Open_Connect_2,
+             ui->BT_P_Set_MAX_CH0, ui->BT_P_Set_MAX_CH1, ui->BT_P_Set_MIN_CH0, ui->BT_P_Set_MIN_CH1,
+             ui->BT_Set_MAX_CH0, ui->BT_Set_MAX_CH1, ui->BT_Set_MIN_CH0, ui->BT_Set_MIN_CH1,
+             ui->BT_FileSaveas, ui->BT_Load_file_name, ui->BT_Set_Settings, ui->BT_Show_Settings, ui->cbPorts})
+        w->setEnabled(enabled);
+}
+
+void MainWindow::on_BT_Show_Settings_clicked()
+{
+    zt_settings file(prompts);
+    if (loadSettingsFile(ui->ED_FileName->text(), &file))
+        showSettings(file);
+}
+
+// Puts a file into the form. The controls' handlers run as for a user's
+// change; in offline mode their writes go nowhere.
+void MainWindow::showSettings(const zt_settings &file)
+{
+    loadFromFile = true;
+    ui->CB_Modul_name->setCurrentText(file.Name);
+    for (int ch = 0; ch < 2; ++ch) {
+        channelWidget<QComboBox>("CB_Modul_range_CH%1", ch)->setCurrentIndex(file.range(ch));
+        channelWidget<QComboBox>("CB_Modul_range_CH%1_2", ch)->setCurrentIndex(file.range(ch));
+        channelWidget<QComboBox>("CB_RTD_CONNECT_CH%1", ch)->setCurrentIndex(file.wiring(ch));
+    }
+    ui->CHB_AI_FAST_CH0->setChecked(file.AIFast_CH0);
+    ui->CHB_INV_CH0->setChecked(file.INVout_CH0);
+    ui->CHB_INV_CH1->setChecked(file.INVout_CH1);
+    ui->CHB_TI_CH0->setChecked(file.TI_CH0);
+    ui->CHB_TI_CH1->setChecked(file.TI_CH1);
+    ui->ED_VALUE_MIN_CH0->setText(QString::number(file.MinValue_CH0));
+    ui->ED_VALUE_MIN_CH1->setText(QString::number(file.MinValue_CH1));
+    ui->ED_VALUE_MAX_CH0->setText(QString::number(file.MaxValue_CH0));
+    ui->ED_VALUE_MAX_CH1->setText(QString::number(file.MaxValue_CH1));
+    // Later writes made online schedule their re-read again.
+    loadFromFile = false;
+}
