@@ -206,9 +206,10 @@ void TstCatalogue::plbSettings_data()
     QTest::addColumn<int>("address");
     QTest::addColumn<quint16>("speedCode");
     QTest::addColumn<quint16>("formatCode");
+    QTest::addColumn<QString>("firmware"); // address 65 is the letter A
 
-    QTest::newRow("PLB") << quint16(3) << 17 << quint16(0x020A) << quint16(0x0101);
-    QTest::newRow("ZT ignores them") << quint16(7) << 0 << quint16(0) << quint16(0);
+    QTest::newRow("PLB") << quint16(3) << 65 << quint16(0x020A) << quint16(0x0101) << "";
+    QTest::newRow("ZT ignores them") << quint16(7) << 0 << quint16(0) << quint16(0) << "A";
 }
 
 void TstCatalogue::plbSettings()
@@ -217,15 +218,17 @@ void TstCatalogue::plbSettings()
     QFETCH(int, address);
     QFETCH(quint16, speedCode);
     QFETCH(quint16, formatCode);
+    QFETCH(QString, firmware);
 
     QVector<quint16> block = identBlock(family, 0x0208, 0x0204);
-    block[5] = 17;
+    block[5] = 65;
     block[12] = 0x020A;
     block[13] = 0x0101;
     const Identification id = decodeIdentification(block);
     QCOMPARE(id.plbAddress, address);
     QCOMPARE(id.plbSpeedCode, speedCode);
     QCOMPARE(id.plbFormatCode, formatCode);
+    QCOMPARE(id.firmware, firmware);
 }
 
 void TstCatalogue::rejectedIdentification_data()
