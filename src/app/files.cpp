@@ -1,7 +1,94 @@
-// File commands of the window: choose, open, save.
+// File commands of the window: choose a settings file, open one, save the
+// form to one.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-void MainWindow::onLoadZTSetting() {}
-void MainWindow::onSaveZTSetting() {}
+#include "messages.h"
+#include "module/catalogue.h"
+#include "userprompts.h"
+#include "ztsettings.h"
+
+namespace sf = zt::settingsfile;
+
+void MainWindow::on_BT_Load_file_name_clicked()
+{
+    ui->ED_FileName->setText(prompts->openFileName(QString::fromUtf8(sf::DialogCaption),
+                                                   QString::fromUtf8(sf::DialogFilter)));
+}
+
+// Outside offline mode only chooses the file; in offline mode also puts it
+// into the form, for the type that is selected.
+void MainWindow::onLoadZTSetting()
+{
+    zt_settings file(prompts);
+    const QString path = prompts->openFileName(QString::fromUtf8(sf::DialogCaption), QString::fromUtf8(sf::DialogFilter));
+    ui->ED_FileName->setText(path);
+    if (!isOffline() || path.isEmpty())
+        return;
+    if (loadSettingsFile(path, &file))
+        applySettings(file, RangeLists::OfSelectedType);
+}
+
+void MainWindow::onSaveZTSetting()
+{
+    zt_settings file(prompts);
+    if (!formSettings(&file))
+        return;
+    const sf::Status status = file.SaveZTSetting();
+    if (status != sf::Status::Ok && !file.FileName.isEmpty())
+        prompts->critical(this, msg::ErrorTitle, QString::fromUtf8(msg::FileSaveFailed).arg(file.FileName));
+}
+
+void MainWindow::on_BT_FileSaveas_clicked()
+{
+    if (ui->CB_Modul_name->currentText().isEmpty()) {
+        prompts->critical(this, msg::ErrorTitle, msg::NoModuleChosen);
+        return;
+    }
+    onSaveZTSetting();
+}
+
+// The form as a settings file; false, after saying which field, when a limit
+// is no whole number the module could take.
+bool MainWindow::formSettings(zt::ModuleSettings *file)
+{
+    file->Name = ui->CB_Modul_name->currentText();
+    const zt::catalogue::InputKind kind = zt::catalogue::inputKind(zt::catalogue::positionOfName(file->Name));
+    const char *rangeList = kind == zt::catalogue::InputKind::Thermocouple ? "CB_Modul_range_CH%1"
+                          : kind == zt::catalogue::InputKind::Rtd        ? "CB_Modul_range_CH%1_2"
+                                                                          : nullptr;
+    if (rangeList) {
+        file->Range_CH0 = channelWidget<QComboBox>(rangeList, 0)->currentIndex();
+        file->Range_CH1 = channelWidget<QComboBox>(rangeList, 1)->currentIndex();
+    }
+    file->RTDConnect_CH0 = ui->CB_RTD_CONNECT_CH0->currentIndex();
+    file->RTDConnect_CH1 = ui->CB_RTD_CONNECT_CH1->currentIndex();
+    file->AIFast_CH0 = ui->CHB_AI_FAST_CH0->isChecked();
+    file->INVout_CH0 = ui->CHB_INV_CH0->isChecked();
+    file->INVout_CH1 = ui->CHB_INV_CH1->isChecked();
+    file->TI_CH0 = ui->CHB_TI_CH0->isChecked();
+    file->TI_CH1 = ui->CHB_TI_CH1->isChecked();
+
+    struct Limit { int *value; const char *edit; const char *caption; int channel; };
+    for (const Limit &limit : {Limit{&file->MinValue_CH0, "ED_VALUE_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", 0},
+                               Limit{&file->MaxValue_CH0, "ED_VALUE_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", 0},
+                               Limit{&file->MinValue_CH1, "ED_VALUE_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", 1},
+                               Limit{&file->MaxValue_CH1, "ED_VALUE_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", 1}}) {
+        if (!readLimit(channelWidget<QLineEdit>(limit.edit, limit.channel)->text(), limit.value)) {
+            prompts->critical(this, msg::ErrorTitle,
+                              QString::fromUtf8(msg::LimitNotSaved)
+                                  .arg(channelWidget<QLabel>(limit.caption, limit.channel)->text())
+                                  .arg(limit.channel));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool MainWindow::readLimit(const QString &text, int *value) const
+{
+    bool ok = false;
+    *value = text.toInt(&ok, 10);
+    return ok;
+}

@@ -137,9 +137,10 @@ void MainWindow::setDefault()
 
 void MainWindow::on_CB_Modul_name_currentTextChanged(const QString &name)
 {
-    if (!isOffline())
-        return;
-    setDefault();
-    layout = zt::catalogue::layout(zt::catalogue::positionOfName(name));
-    setVis();
+    if (isOffline()) {
+        setDefault();
+        layout = zt::catalogue::layout(zt::catalogue::positionOfName(name));
+        setVis();
+    }
+    setHitsText();
 }

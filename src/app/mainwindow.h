@@ -86,9 +86,16 @@ public slots:
     // File commands.
     void onLoadZTSetting();
     void onSaveZTSetting();
+    void on_BT_Load_file_name_clicked();
+    void on_BT_FileSaveas_clicked();
 
-    // Calibration hint.
+    // Calibration.
+    void on_BT_CAL_MIN_0_clicked();
+    void on_BT_CAL_MAX_0_clicked();
+    void on_BT_CAL_MIN_1_clicked();
+    void on_BT_CAL_MAX_1_clicked();
     void setHitsText();
+    void on_tabWidget_currentChanged(int index);
 
     // Help menu.
     void onUpdate();
@@ -113,7 +120,12 @@ private:
 
     // Settings files.
     bool loadSettingsFile(const QString &path, zt_settings *into);
-    void showSettings(const zt_settings &file);
+    enum class RangeLists { Both, OfSelectedType };
+    void applySettings(const zt::ModuleSettings &file, RangeLists lists);
+    bool formSettings(zt::ModuleSettings *file);
+    bool readLimit(const QString &text, int *value) const;
+
+    void calibrate(int channel, bool gain);
 
     // Writing a settings file to the module, step by step.
     void fileWriteStep();

@@ -45,5 +45,14 @@ constexpr auto FileWriteDone = "Запись настроек завершена
 constexpr auto FileWriteAborted = "Запись настроек прервана: %1.\nМодуль мог принять только часть настроек.";
 constexpr auto AbortLinkClosed = "связь с модулем прекращена";
 constexpr auto AbortOffline = "включён офлайн режим";
+constexpr auto NoModuleChosen = "Модуль не выбран";
+constexpr auto LimitNotSaved = "Введено некорректное значение: %1, канал %2.\nФайл не сохранён.";
+
+// Modes.
+constexpr auto OfflineTitle = "Офлайн режим";
+constexpr auto OfflineQuestion = "Офлайн режим предназначен для конфигурирования модулей серии ZT без подключения "
+                                 "реальных приборов. Включить режим офлайн?";
+constexpr auto CalibrationModeQuestion = "Юстировка должна выполняться в строгом соответствии с инструкцией \r\n"
+                                         "Включить режим юстировки?";
 
 } // namespace msg

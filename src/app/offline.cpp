@@ -3,7 +3,42 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "messages.h"
+#include "module/registers.h"
+#include "userprompts.h"
+
+#include <QTimer>
+
+namespace {
+constexpr int PollMs = 700;
+constexpr int WatchdogMs = 3000;
+} // namespace
+
 void MainWindow::on_action_demo()
 {
-    setVis();
+    if (ui->action_demo->isChecked()) {
+        if (!prompts->question(this, msg::OfflineTitle, msg::OfflineQuestion)) {
+            ui->action_demo->setChecked(false);
+            // A poll tick while the question was open found the mode on.
+            if (isConnected())
+                pollTimer->start(PollMs);
+            return;
+        }
+        abortFileWrite(msg::AbortOffline);
+        ui->CB_Modul_name->setEnabled(true);
+        ui->BT_Open_Connect->setEnabled(false);
+        setVis();
+        return;
+    }
+
+    ui->CB_Modul_name->setCurrentIndex(0);
+    setDefault();
+    ui->CB_Modul_name->setEnabled(false);
+    ui->BT_Open_Connect->setEnabled(true);
+    // A module still on the line is identified again, so that the form shows
+    // it and polling resumes.
+    if (isConnected() && provider) {
+        requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);
+        watchdogTimer->start(WatchdogMs);
+    }
 }

@@ -198,21 +198,29 @@ void MainWindow::setFileWriteControlsEnabled(bool enabled)
 void MainWindow::on_BT_Show_Settings_clicked()
 {
     zt_settings file(prompts);
-    if (loadSettingsFile(ui->ED_FileName->text(), &file))
-        showSettings(file);
+    if (!loadSettingsFile(ui->ED_FileName->text(), &file))
+        return;
+    ui->CB_Modul_name->setCurrentText(file.Name);
+    applySettings(file, RangeLists::Both);
 }
 
 // Puts a file into the form. The controls' handlers run as for a user's
 // change; in offline mode their writes go nowhere.
-void MainWindow::showSettings(const zt_settings &file)
+void MainWindow::applySettings(const zt::ModuleSettings &file, RangeLists lists)
 {
     loadFromFile = true;
-    ui->CB_Modul_name->setCurrentText(file.Name);
+    // Decided by the type, not by what is on screen: a list on a tab that is
+    // not current is not visible either.
+    const bool thermocouple = lists == RangeLists::Both || layout.ch0TI;
+    const bool rtd = lists == RangeLists::Both || layout.ch0RTD;
     for (int ch = 0; ch < 2; ++ch) {
-        channelWidget<QComboBox>("CB_Modul_range_CH%1", ch)->setCurrentIndex(file.range(ch));
-        channelWidget<QComboBox>("CB_Modul_range_CH%1_2", ch)->setCurrentIndex(file.range(ch));
-        channelWidget<QComboBox>("CB_RTD_CONNECT_CH%1", ch)->setCurrentIndex(file.wiring(ch));
+        if (thermocouple)
+            channelWidget<QComboBox>("CB_Modul_range_CH%1", ch)->setCurrentIndex(file.range(ch));
+        if (rtd)
+            channelWidget<QComboBox>("CB_Modul_range_CH%1_2", ch)->setCurrentIndex(file.range(ch));
     }
+    ui->CB_RTD_CONNECT_CH0->setCurrentIndex(file.RTDConnect_CH0);
+    ui->CB_RTD_CONNECT_CH1->setCurrentIndex(file.RTDConnect_CH1);
     ui->CHB_AI_FAST_CH0->setChecked(file.AIFast_CH0);
     ui->CHB_INV_CH0->setChecked(file.INVout_CH0);
     ui->CHB_INV_CH1->setChecked(file.INVout_CH1);
