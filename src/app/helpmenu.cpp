@@ -2,5 +2,27 @@
 
 #include "mainwindow.h"
 
-void MainWindow::onUpdate() {}
-void MainWindow::onAbout() {}
+#include "aboutdialog.h"
+#include "programinfo.h"
+#include "updatedialog.h"
+
+void MainWindow::onUpdate()
+{
+    UpdateDialogOptions options;
+    options.prompts = prompts;
+    updateDialog = new UpDateDialog(QString::fromLatin1(program::Name), QString::fromLatin1(program::Version), options);
+    // Only a started installer accepts the dialog; "Выход", Esc and the
+    // close button reject it and leave the window open.
+    connect(updateDialog, &QDialog::accepted, this, &QWidget::close);
+    updateDialog->exec();
+    updateDialog->deleteLater();
+    updateDialog = nullptr;
+}
+
+void MainWindow::onAbout()
+{
+    aboutDialog = new AboutDialog;
+    aboutDialog->exec();
+    aboutDialog->deleteLater();
+    aboutDialog = nullptr;
+}

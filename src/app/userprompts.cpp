@@ -14,6 +14,11 @@ void UserPrompts::information(QWidget *parent, const QString &title, const QStri
     QMessageBox::information(parent, title, text, QMessageBox::Ok);
 }
 
+void UserPrompts::warning(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
 bool UserPrompts::question(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);

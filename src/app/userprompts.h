@@ -13,6 +13,7 @@ public:
 
     virtual void critical(QWidget *parent, const QString &title, const QString &text);
     virtual void information(QWidget *parent, const QString &title, const QString &text);
+    virtual void warning(QWidget *parent, const QString &title, const QString &text);
     // "Да" (the default) and "Нет"; true for "Да".
     virtual bool question(QWidget *parent, const QString &title, const QString &text);
 

@@ -12,7 +12,7 @@
 
 struct ShownBox
 {
-    enum Kind { Critical, Information, Question };
+    enum Kind { Critical, Information, Question, Warning };
     Kind kind;
     QString title;
     QString text;
@@ -30,6 +30,10 @@ public:
     void information(QWidget *, const QString &title, const QString &text) override
     {
         boxes.append({ShownBox::Information, title, text});
+    }
+    void warning(QWidget *, const QString &title, const QString &text) override
+    {
+        boxes.append({ShownBox::Warning, title, text});
     }
     bool question(QWidget *, const QString &title, const QString &text) override
     {
