@@ -125,6 +125,7 @@ void MainWindow::disconnectFromModule()
     ui->BT_Open_Connect->setText(msg::Connect);
     pollTimer->stop();
     watchdogTimer->stop();
+    rereadTimer->stop();
     releaseProvider();
     // What was pending belonged to this connection: no later write of another
     // one may report it.
@@ -204,6 +205,9 @@ void MainWindow::onTimerReadData()
 
 void MainWindow::on_time_request()
 {
+    // Scheduled before offline mode was switched on: nothing goes out now.
+    if (isOffline())
+        return;
     requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::ConfigBlock, zt::reg::ConfigRereadCount);
 }
 

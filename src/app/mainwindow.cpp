@@ -60,6 +60,10 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     watchdogTimer->setTimerType(Qt::PreciseTimer);
     connect(watchdogTimer, SIGNAL(timeout()), this, SLOT(onTimerTimeOut()));
 
+    rereadTimer = new QTimer(this);
+    rereadTimer->setSingleShot(true);
+    connect(rereadTimer, &QTimer::timeout, this, &MainWindow::on_time_request);
+
     fileWriteTimer = new QTimer(this);
     fileWriteTimer->setSingleShot(true);
     connect(fileWriteTimer, &QTimer::timeout, this, &MainWindow::fileWriteStep);

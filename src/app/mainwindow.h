@@ -166,6 +166,7 @@ private:
     };
     std::unique_ptr<FileWrite> fileWrite;  // the sequence in progress, if any
     QTimer *fileWriteTimer = nullptr;
+    QTimer *rereadTimer = nullptr;  // the configuration re-read after writes
     UserPrompts *prompts = nullptr;
     PortEnumerator *portEnumerator = nullptr;
 };

@@ -40,8 +40,10 @@ void MainWindow::WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStar
     ++writesInFlight;
     provider->writeUnit(unit);
     watchdogTimer->start(WatchdogMs);
+    // One re-read after a burst of writes: each would otherwise start a read
+    // chain of its own, all running at once.
     if (!loadFromFile)
-        QTimer::singleShot(RereadAfterWriteMs, this, [this] { on_time_request(); });
+        rereadTimer->start(RereadAfterWriteMs);
 }
 
 void MainWindow::onWriteDataEnd()
@@ -169,7 +171,7 @@ void MainWindow::finishFileWrite()
     fileWrite.reset();
     loadFromFile = false;
     setVis();
-    QTimer::singleShot(RereadAfterFileMs, this, [this] { on_time_request(); });
+    rereadTimer->start(RereadAfterFileMs);
     prompts->information(this, msg::SettingsTitle, msg::FileWriteDone);
 }
 
