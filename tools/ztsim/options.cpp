@@ -11,6 +11,7 @@ namespace {
 enum OptionId {
     OptType = 1000, OptDevice, OptFirmware, OptState, OptLog, OptSilent, OptFailAfter,
     OptException, OptDelay, OptCorruptCrc, OptPace, OptHelp,
+    OptDropWrites, OptRefuseWrites,
 };
 
 // Decimal, or hexadecimal with a 0x prefix.
@@ -103,6 +104,20 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
     case OptPace:
         o.pace = true;
         return true;
+    case OptDropWrites: {
+        long address;
+        if (!parseInteger(arg, 0, 0xFFFF, address))
+            return fail(error, "--drop-writes needs a register address, not '" + arg + "'");
+        o.droppedWrites.push_back(uint16_t(address));
+        return true;
+    }
+    case OptRefuseWrites: {
+        InjectedException injected;
+        if (!parseException(arg, injected))
+            return fail(error, "--refuse-writes needs ADDR:CODE (e.g. 0x2520:4), not '" + arg + "'");
+        o.refusedWrites.push_back(injected);
+        return true;
+    }
     }
     return fail(error, "unknown option");
 }
@@ -124,6 +139,8 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
         {"corrupt-crc", required_argument, nullptr, OptCorruptCrc},
         {"pace", no_argument, nullptr, OptPace},
         {"help", no_argument, nullptr, OptHelp},
+        {"drop-writes", required_argument, nullptr, OptDropWrites},
+        {"refuse-writes", required_argument, nullptr, OptRefuseWrites},
         {nullptr, 0, nullptr, 0},
     };
     opterr = 0;
@@ -177,6 +194,10 @@ std::string helpText()
            "  --corrupt-crc N        send every Nth reply with a wrong CRC\n"
            "  --pace                 send replies at the pace of a 9600-baud line: 10 bits\n"
            "                         per byte after 3.5 characters of silence\n"
+           "  --drop-writes ADDR     answer writes to ADDR as taken but keep the old value\n"
+           "                         (a module that does not keep a setting); repeatable\n"
+           "  --refuse-writes ADDR:CODE  answer writes that include ADDR with exception\n"
+           "                         CODE, reads as usual; repeatable\n"
            "  --log FILE             append one JSON object per request to FILE: time (s\n"
            "                         since start), function, address, count (reads and\n"
            "                         function 16), values (writes), outcome (ok,\n"

@@ -21,6 +21,10 @@ struct Options {
     long delayMs = 0;
     long corruptEvery = 0;  // 0: every reply is sound
     bool pace = false;
+    // Writes to these registers are answered as taken but not kept.
+    std::vector<uint16_t> droppedWrites;
+    // Writes that touch these registers are answered with the exception; reads are not.
+    std::vector<InjectedException> refusedWrites;
 };
 
 enum class ParseResult { Run, Help, Error };

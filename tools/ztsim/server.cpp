@@ -73,11 +73,11 @@ bool Server::silentNow()
     return options_.silent || (options_.failAfter >= 0 && requests_ > options_.failAfter);
 }
 
-uint8_t Server::injectedException(const Request &request) const
+uint8_t Server::injectedException(const Request &request, const std::vector<InjectedException> &faults) const
 {
     if (!request.hasAddress)
         return 0;
-    for (const InjectedException &injected : options_.exceptions)
+    for (const InjectedException &injected : faults)
         if (injected.address >= request.address
             && injected.address < unsigned(request.address) + request.span())
             return injected.code;
@@ -86,7 +86,9 @@ uint8_t Server::injectedException(const Request &request) const
 
 std::vector<uint8_t> Server::answer(const Request &request, double now, bool &wrote)
 {
-    if (const uint8_t code = injectedException(request))
+    if (const uint8_t code = injectedException(request, options_.exceptions))
+        return exception(request.function, code);
+    if (const uint8_t code = injectedException(request, options_.refusedWrites); code && request.isWrite)
         return exception(request.function, code);
     switch (request.function) {
     case 0x03:
@@ -132,6 +134,9 @@ std::vector<uint8_t> Server::write(const Request &request, double now, bool &wro
         if (status != WriteStatus::Accepted)
             return exception(request.function, exceptionFor(status));
     }
+    for (uint16_t address : options_.droppedWrites)
+        if (address >= request.address && address < unsigned(request.address) + request.span())
+            trial.restore(address, module_.holding(address));
     module_ = trial;
     wrote = true;
 

@@ -27,7 +27,7 @@ private:
     std::vector<uint8_t> read(const Request &request, double now) const;
     std::vector<uint8_t> write(const Request &request, double now, bool &wrote);
     bool silentNow();
-    uint8_t injectedException(const Request &request) const;
+    uint8_t injectedException(const Request &request, const std::vector<InjectedException> &faults) const;
 
     Module &module_;
     const Options &options_;
