@@ -177,7 +177,8 @@ void TestZtsimLine::paceMatchesLineTime()
     const QByteArray request = withCrc(QByteArray::fromHex("0103240000" "38"));
     const int replyLength = 5 + 2 * 56;
     const double charMs = 10 * 1000.0 / 9600;  // 8N1: ten bits a byte
-    const double lineMs = (3.5 + replyLength) * charMs;
+    // The request's own line time, the silence, the reply.
+    const double lineMs = (request.size() + 3.5 + replyLength) * charMs;
 
     SimFixture paced;
     START(paced, "ZT-2TI-2AO", {"--pace"});

@@ -36,6 +36,17 @@ void JsonLog::record(double time, const Request &request, const std::string &out
         line += "]";
     }
     line += ",\"outcome\":\"" + outcome + "\"}\n";
+    write(line);
+}
+
+void JsonLog::event(double time, const std::string &name)
+{
+    if (file_)
+        write("{\"time\":" + std::to_string(time) + ",\"event\":\"" + name + "\"}\n");
+}
+
+void JsonLog::write(const std::string &line)
+{
     std::fputs(line.c_str(), file_);
     std::fflush(file_);
 }

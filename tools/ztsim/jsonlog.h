@@ -18,7 +18,11 @@ public:
     // restarted simulator continues the same log.
     bool open(const std::string &path, std::string &error);
     void record(double time, const Request &request, const std::string &outcome);
+    // Something that happened on the line rather than a request.
+    void event(double time, const std::string &name);
 
 private:
+    void write(const std::string &line);
+
     FILE *file_ = nullptr;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -25,8 +27,8 @@ uint16_t crc16(const uint8_t *data, size_t length)
     return crc;
 }
 
-void Line::send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_point requestEnd,
-                std::chrono::microseconds turnaround, bool corruptCrc)
+bool Line::send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_point requestArrived,
+                size_t requestBytes, std::chrono::microseconds turnaround, bool corruptCrc)
 {
     std::vector<uint8_t> frame;
     frame.reserve(pdu.size() + 3);
@@ -39,18 +41,33 @@ void Line::send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_poi
     frame.push_back(uint8_t(crc >> 8));
 
     if (!pace_) {
-        std::this_thread::sleep_until(requestEnd + turnaround);
+        std::this_thread::sleep_until(requestArrived + turnaround);
         writeAll(frame.data(), frame.size());
-        return;
+        return false;
     }
     // Each byte is handed over when its stop bit would have ended, timed
     // from one start so that sleeping late never adds up.
-    const Clock::time_point start =
-        requestEnd + std::max<Clock::duration>(turnaround, kFrameGap);
+    const Clock::time_point start = requestArrived + kCharTime * requestBytes
+                                    + std::max<Clock::duration>(turnaround, kFrameGap);
+    std::this_thread::sleep_until(start);
+    const int waitingBefore = bytesWaiting();
+    bool collided = false;
     for (size_t i = 0; i < frame.size(); ++i) {
         std::this_thread::sleep_until(start + kCharTime * (i + 1));
+        collided = collided || bytesWaiting() > waitingBefore;
+        if (collided && i + 2 >= frame.size())
+            frame[i] ^= 0xFF;
         writeAll(&frame[i], 1);
     }
+    if (collided)
+        ::tcflush(fd_, TCIFLUSH);
+    return collided;
+}
+
+int Line::bytesWaiting() const
+{
+    int count = 0;
+    return ::ioctl(fd_, FIONREAD, &count) == 0 ? count : 0;
 }
 
 void Line::writeAll(const uint8_t *data, size_t length)

@@ -15,13 +15,20 @@ class Line {
 public:
     Line(int fd, bool pace) : fd_(fd), pace_(pace) {}
 
-    // The reply goes out no earlier than `turnaround` after the request
-    // arrived; a paced line keeps 3.5 characters of silence at least.
-    void send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_point requestEnd,
-              std::chrono::microseconds turnaround, bool corruptCrc);
+    // The reply goes out no earlier than `turnaround` after the request's
+    // end. A paced line keeps 3.5 characters of silence at least and counts
+    // the time the request's `requestBytes` take on a real line, which a pty
+    // delivers at once.
+    //
+    // Returns true when the master sent while a paced reply was going out: on
+    // a half-duplex line both collide, so the reply's CRC goes out garbled
+    // and what the master sent is thrown away.
+    bool send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_point requestArrived,
+              size_t requestBytes, std::chrono::microseconds turnaround, bool corruptCrc);
 
 private:
     void writeAll(const uint8_t *data, size_t length);
+    int bytesWaiting() const;
 
     int fd_;
     bool pace_;

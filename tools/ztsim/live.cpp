@@ -111,3 +111,10 @@ void encodeLive(const LiveValues &values, uint16_t *registers)
         putFloat(registers + 12 + 2 * ch, c.coldJunction);
     }
 }
+
+void forceLive(const std::vector<std::optional<float>> &forced, uint16_t *registers)
+{
+    for (size_t i = 0; i < forced.size(); ++i)
+        if (forced[i])
+            putFloat(registers + 2 * i, *forced[i]);
+}

@@ -3,6 +3,8 @@
 #include "module.h"
 
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 struct ChannelValues {
     float input = 0;         // мВ, Ом or мА, by input kind
@@ -21,3 +23,7 @@ LiveValues liveValues(const Module &module, double seconds);
 
 // The live block of input registers 0x0000..0x000F.
 void encodeLive(const LiveValues &values, uint16_t *registers);
+
+// Puts the forced floats over the block, the Nth at registers 2N and 2N+1;
+// an empty entry keeps the measured value.
+void forceLive(const std::vector<std::optional<float>> &forced, uint16_t *registers);

@@ -11,7 +11,7 @@ namespace {
 enum OptionId {
     OptType = 1000, OptDevice, OptFirmware, OptState, OptLog, OptSilent, OptFailAfter,
     OptException, OptDelay, OptCorruptCrc, OptPace, OptHelp,
-    OptDropWrites, OptRefuseWrites,
+    OptDropWrites, OptRefuseWrites, OptLiveValues,
 };
 
 // Decimal, or hexadecimal with a 0x prefix.
@@ -56,6 +56,30 @@ bool parseException(const std::string &text, InjectedException &injected)
         return false;
     injected = {uint16_t(address), uint8_t(code)};
     return true;
+}
+
+// Up to eight floats as strtof reads them ("nan", "-inf", "1e-45"), or "."
+// for the measured value.
+bool parseLiveValues(const std::string &text, std::vector<std::optional<float>> &values)
+{
+    values.clear();
+    size_t begin = 0;
+    while (values.size() < 8) {
+        const size_t comma = text.find(',', begin);
+        const std::string item = text.substr(begin, comma - begin);
+        char *end = nullptr;
+        const float value = std::strtof(item.c_str(), &end);
+        if (item == ".")
+            values.emplace_back();
+        else if (!item.empty() && *end == '\0')
+            values.emplace_back(value);
+        else
+            return false;
+        if (comma == std::string::npos)
+            return true;
+        begin = comma + 1;
+    }
+    return false;
 }
 
 bool fail(std::string &error, const std::string &message)
@@ -118,6 +142,10 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
         o.refusedWrites.push_back(injected);
         return true;
     }
+    case OptLiveValues:
+        return parseLiveValues(arg, o.liveValues)
+               || fail(error, "--live-values needs up to 8 floats or '.', e.g. nan,inf,.,1e30; not '"
+                                  + arg + "'");
     }
     return fail(error, "unknown option");
 }
@@ -141,6 +169,7 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
         {"help", no_argument, nullptr, OptHelp},
         {"drop-writes", required_argument, nullptr, OptDropWrites},
         {"refuse-writes", required_argument, nullptr, OptRefuseWrites},
+        {"live-values", required_argument, nullptr, OptLiveValues},
         {nullptr, 0, nullptr, 0},
     };
     opterr = 0;
@@ -193,7 +222,14 @@ std::string helpText()
            "  --delay MS             wait MS milliseconds before each reply\n"
            "  --corrupt-crc N        send every Nth reply with a wrong CRC\n"
            "  --pace                 send replies at the pace of a 9600-baud line: 10 bits\n"
-           "                         per byte after 3.5 characters of silence\n"
+           "                         per byte after the request's own line time and 3.5\n"
+           "                         characters of silence; a request that arrives while\n"
+           "                         a reply goes out collides with it (log: collision)\n"
+           "  --live-values LIST     force the live floats in register order (input 0,\n"
+           "                         temperature 0, output 0, input 1, temperature 1,\n"
+           "                         output 1, cold junction 0 and 1): up to 8 comma-\n"
+           "                         separated numbers (nan, inf, -inf, 1e-45, 1e30...)\n"
+           "                         or '.' for the measured value\n"
            "  --drop-writes ADDR     answer writes to ADDR as taken but keep the old value\n"
            "                         (a module that does not keep a setting); repeatable\n"
            "  --refuse-writes ADDR:CODE  answer writes that include ADDR with exception\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ struct Options {
     std::vector<uint16_t> droppedWrites;
     // Writes that touch these registers are answered with the exception; reads are not.
     std::vector<InjectedException> refusedWrites;
+    std::vector<std::optional<float>> liveValues;  // forced live floats; empty: measured
 };
 
 enum class ParseResult { Run, Help, Error };

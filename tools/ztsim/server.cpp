@@ -61,7 +61,9 @@ bool Server::handle(const uint8_t *adu, int length, double now, Clock::time_poin
     // Logged before the reply leaves, so that whoever got the reply finds
     // the request in the log.
     log_.record(now, request, outcome);
-    line_.send(Address, pdu, received, std::chrono::milliseconds(options_.delayMs), corrupt);
+    if (line_.send(Address, pdu, received, size_t(length), std::chrono::milliseconds(options_.delayMs),
+                   corrupt))
+        log_.event(now + std::chrono::duration<double>(Clock::now() - received).count(), "collision");
 
     return wrote && reg::Reboot >= request.address
            && reg::Reboot < unsigned(request.address) + request.span();
@@ -110,8 +112,10 @@ std::vector<uint8_t> Server::read(const Request &request, double now) const
         return exception(request.function, IllegalDataAddress);
 
     uint16_t live[reg::LiveCount] = {};
-    if (table == Table::Input)
+    if (table == Table::Input) {
         encodeLive(liveValues(module_, now), live);
+        forceLive(options_.liveValues, live);
+    }
 
     std::vector<uint8_t> pdu = {request.function, uint8_t(2 * request.count)};
     for (unsigned i = 0; i < request.count; ++i) {
