@@ -2,6 +2,7 @@
 
 #include "module/registers.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace zt {
@@ -17,6 +18,13 @@ float decodeFloat32(const QVector<quint16> &r, int index)
 QString formatFloat(double v)
 {
     return QString::number(v, 'g', 6);
+}
+
+LiveText liveText(float v)
+{
+    if (std::isfinite(v))
+        return {formatFloat(v), QString()};
+    return {QStringLiteral("—"), QStringLiteral("Нет достоверного значения")};
 }
 
 qint16 decodeInt16(quint16 word)

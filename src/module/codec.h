@@ -11,6 +11,15 @@ float decodeFloat32(const QVector<quint16> &r, int index);
 // How every float the module reports is shown: format g, 6 significant digits.
 QString formatFloat(double v);
 
+// A live reading as the window shows it. NaN or infinity is no reading: it
+// shows as a dash with a tooltip saying so, never as a figure, and no earlier
+// figure stands in for it (a stale number would look current).
+struct LiveText {
+    QString text;
+    QString toolTip; // empty for a number
+};
+LiveText liveText(float v);
+
 qint16 decodeInt16(quint16 word);
 // Low 16 bits of the two's complement, as a limit is written (-50 -> 0xFFCE).
 quint16 encodeInt16(int value);

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <cstring>
+#include <limits>
 
 using namespace zt;
 
@@ -37,6 +38,8 @@ private slots:
     void float32();
     void formatFloat_data();
     void formatFloat();
+    void liveText_data();
+    void liveText();
     void int16_data();
     void int16();
     void firmwareDateText_data();
@@ -97,6 +100,32 @@ void TstCodec::formatFloat()
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(zt::formatFloat(value), text);
+}
+
+void TstCodec::liveText_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("toolTip");
+
+    const QString none = QStringLiteral("Нет достоверного значения");
+    QTest::newRow("NaN") << std::numeric_limits<float>::quiet_NaN() << "—" << none;
+    QTest::newRow("+Inf") << std::numeric_limits<float>::infinity() << "—" << none;
+    QTest::newRow("-Inf") << -std::numeric_limits<float>::infinity() << "—" << none;
+    // Finite, however odd: shown as the module sent it.
+    QTest::newRow("denormal") << std::numeric_limits<float>::denorm_min() << "1.4013e-45" << "";
+    QTest::newRow("1e30") << 1e30f << "1e+30" << "";
+    QTest::newRow("ordinary") << 12.5f << "12.5" << "";
+}
+
+void TstCodec::liveText()
+{
+    QFETCH(float, value);
+    QFETCH(QString, text);
+    QFETCH(QString, toolTip);
+    const LiveText shown = zt::liveText(value);
+    QCOMPARE(shown.text, text);
+    QCOMPARE(shown.toolTip, toolTip);
 }
 
 void TstCodec::int16_data()
