@@ -1,17 +1,53 @@
 #include "channels/ranges.h"
 
+#include <limits>
+
 namespace zt::ranges {
 
 namespace {
 
+// The item texts of the lists, by row; the "С" of "°С" is the Cyrillic letter.
+constexpr const char *thermocoupleTexts[ThermocoupleCount] = {
+    "J от -210 до 1200 °С",
+    "K от -200 до 1372 °С",
+    "T от -200 до 400 °С",
+    "E от -200 до 1000 °С",
+    "R от -50 до 1768 °С",
+    "S от -50 до 1768 °С",
+    "B от 250 до 1820 °С",
+    "N от -200 до 1300 °С",
+    "L от -200 до 800 °С",
+    "A1 от 0 до 2500 °С",
+    "A2 от 0 до 1800 °С",
+    "A3 от 0 до 1800 °С",
+};
+
 // RTD code: (nominal << 4) | characteristic, nominal 1..4 = 50, 100, 500,
 // 1000 Ω; characteristic 0 Pt, 1 П, 2 Cu, 3 М, 4 H. There is no 50 Ω H.
-constexpr int rtdCodes[RtdCount] = {
-    0x10, 0x20, 0x30, 0x40,  // Pt50 .. Pt1000
-    0x11, 0x21, 0x31, 0x41,  // 50П .. 1000П
-    0x24, 0x34, 0x44,        // 100H .. 1000H
-    0x12, 0x22, 0x32, 0x42,  // Cu50 .. Cu1000
-    0x13, 0x23, 0x33, 0x43,  // 50М .. 1000М
+struct RtdRow {
+    int code;
+    const char *text;  // the list item
+};
+constexpr RtdRow rtdRows[RtdCount] = {
+    {0x10, "Pt50 α=0.00385 °С⁻¹ от -200 до 850 °С"},
+    {0x20, "Pt100 α=0.00385 °С⁻¹ от -200 до 850 °С"},
+    {0x30, "Pt500 α=0.00385 °С⁻¹ от -200 до 850 °С"},
+    {0x40, "Pt1000 α=0.00385 °С⁻¹ от -200 до 850 °С"},
+    {0x11, "50П α=0.00391 °С⁻¹ от -200 до 850 °С"},
+    {0x21, "100П α=0.00391 °С⁻¹ от -200 до 850 °С"},
+    {0x31, "500П α=0.00391 °С⁻¹ от -200 до 850 °С"},
+    {0x41, "1000П α=0.00391 °С⁻¹ от -200 до 850 °С"},
+    {0x24, "100H α=0.00617 °С⁻¹ от -60 до 180 °С"},
+    {0x34, "500H α=0.00617 °С⁻¹ от -60 до 180 °С"},
+    {0x44, "1000H α=0.00617 °С⁻¹ от -60 до 180 °С"},
+    {0x12, "Cu50 α=0.00426 °С⁻¹ от -50 до 200 °С"},
+    {0x22, "Cu100 α=0.00426 °С⁻¹ от -50 до 200 °С"},
+    {0x32, "Cu500 α=0.00426 °С⁻¹ от -50 до 200 °С"},
+    {0x42, "Cu1000 α=0.00426 °С⁻¹ от -50 до 200 °С"},
+    {0x13, "50М α=0.00428 °С⁻¹ от -180 до 200 °С"},
+    {0x23, "100М α=0.00428 °С⁻¹ от -180 до 200 °С"},
+    {0x33, "500М α=0.00428 °С⁻¹ от -180 до 200 °С"},
+    {0x43, "1000М α=0.00428 °С⁻¹ от -180 до 200 °С"},
 };
 
 struct MatchKey {
@@ -48,6 +84,16 @@ Bounds rtdBounds(int row)
     return {rtdLower[row], rtdUpper[row]};
 }
 
+QString thermocoupleText(int row)
+{
+    return row >= 0 && row < ThermocoupleCount ? QString::fromUtf8(thermocoupleTexts[row]) : QString();
+}
+
+QString rtdText(int row)
+{
+    return row >= 0 && row < RtdCount ? QString::fromUtf8(rtdRows[row].text) : QString();
+}
+
 int rtdCodeFromText(const QString &text)
 {
     for (const MatchKey &m : matchKeys)
@@ -58,13 +104,13 @@ int rtdCodeFromText(const QString &text)
 
 int rtdCodeOfRow(int row)
 {
-    return row >= 0 && row < RtdCount ? rtdCodes[row] : -1;
+    return row >= 0 && row < RtdCount ? rtdRows[row].code : -1;
 }
 
 int rtdRowOfCode(int code)
 {
     for (int row = 0; row < RtdCount; ++row)
-        if (rtdCodes[row] == code)
+        if (rtdRows[row].code == code)
             return row;
     return -1;
 }
@@ -83,6 +129,32 @@ RangeSelection rangeSelectionForCode(int code)
     if (const int row = thermocoupleRowOfCode(code); row >= 0)
         return {RangeList::Thermocouple, row};
     return {RangeList::None, -1};
+}
+
+Bounds limitBounds(bool thermocoupleShown, int thermocoupleRow, bool rtdShown, int rtdRow)
+{
+    if (thermocoupleShown && thermocoupleRow >= 0 && thermocoupleRow < ThermocoupleCount)
+        return thermocoupleBounds(thermocoupleRow);
+    if (rtdShown && rtdRow >= 0 && rtdRow < RtdCount)
+        return rtdBounds(rtdRow);
+    return fallbackBounds();
+}
+
+LimitCheck checkLimit(const QString &text, Bounds bounds)
+{
+    const int digitsFrom = text.startsWith(QLatin1Char('-')) ? 1 : 0;
+    bool plain = text.size() > digitsFrom;
+    for (int i = digitsFrom; plain && i < text.size(); ++i)
+        plain = text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9');
+    bool ok = false;
+    const int value = plain ? text.toInt(&ok) : 0;
+    if (!ok || value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
+        return {LimitVerdict::Incorrect, 0};
+    if (value > bounds.upper)
+        return {LimitVerdict::AboveMax, qint16(value)};
+    if (value < bounds.lower)
+        return {LimitVerdict::BelowMin, qint16(value)};
+    return {LimitVerdict::Ok, qint16(value)};
 }
 
 int wiringRowOfCode(int code)

@@ -3,8 +3,8 @@
 #include <QString>
 
 // Sensor tables of the thermocouple and resistance-thermometer (RTD) inputs:
-// range codes, temperature bounds in °C and the RTD wiring codes. The item
-// texts of the lists belong to the form.
+// item texts, range codes, temperature bounds in °C, the RTD wiring codes,
+// and the check of the conversion limits against those bounds.
 namespace zt::ranges {
 
 struct Bounds {
@@ -32,6 +32,10 @@ Bounds fallbackBounds();
 Bounds thermocoupleBounds(int row);
 Bounds rtdBounds(int row);
 
+// The item texts of the lists; empty outside the tables.
+QString thermocoupleText(int row);
+QString rtdText(int row);
+
 // The RTD code of a list item, found by the sensor name the text contains;
 // 0 when it names no sensor.
 int rtdCodeFromText(const QString &text);
@@ -48,6 +52,20 @@ struct RangeSelection {
     int row;  // -1 with RangeList::None
 };
 RangeSelection rangeSelectionForCode(int code);
+
+// The bounds a channel's limits are judged against: those of the row of the
+// range list the channel shows (thermocouple first), else the fallback.
+Bounds limitBounds(bool thermocoupleShown, int thermocoupleRow, bool rtdShown, int rtdRow);
+
+// A typed limit is taken only as a plain decimal integer with an optional
+// minus sign that fits the signed 16-bit register; both bounds are inclusive.
+// " 12", "+12", "1e3" and "12,5" are incorrect, not rounded or trimmed.
+enum class LimitVerdict { Incorrect, AboveMax, BelowMin, Ok };
+struct LimitCheck {
+    LimitVerdict verdict;
+    qint16 value;  // the number typed; 0 when Incorrect
+};
+LimitCheck checkLimit(const QString &text, Bounds bounds);
 
 // RTD wiring: the code is the number of wires, 2 to 4.
 constexpr int WiringCount = 3;

@@ -25,7 +25,7 @@ int formatRowOfCode(quint16 code)
     for (int row = 0; row < FormatCount; ++row)
         if (formatCodes[row] == code)
             return row;
-    return 0;
+    return -1;
 }
 
 quint16 formatCodeOfRow(int row)

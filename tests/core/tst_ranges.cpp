@@ -6,6 +6,7 @@ using namespace zt;
 using ranges::RangeList;
 
 Q_DECLARE_METATYPE(ranges::RangeList)
+Q_DECLARE_METATYPE(ranges::LimitVerdict)
 
 class TstRanges : public QObject
 {
@@ -24,6 +25,8 @@ private slots:
     void rowsOutsideTheTables();
     void wiring_data();
     void wiring();
+    void limitCheck_data();
+    void limitCheck();
 };
 
 void TstRanges::thermocouples_data()
@@ -211,6 +214,28 @@ void TstRanges::wiring()
     QCOMPARE(ranges::wiringRowOfCode(code), row);
     if (row >= 0)
         QCOMPARE(int(ranges::wiringCodeOfRow(row)), code);
+}
+
+void TstRanges::limitCheck_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<ranges::LimitVerdict>("verdict");
+
+    using V = ranges::LimitVerdict;  // against thermocouple K, -200..1372
+    QTest::newRow("upper bound") << "1372" << V::Ok;
+    QTest::newRow("above") << "1373" << V::AboveMax;
+    QTest::newRow("lower bound") << "-200" << V::Ok;
+    QTest::newRow("below") << "-201" << V::BelowMin;
+    for (const char *text : {" 12", "12 ", "+12", "1e3", "12.5", "12,5", "", "-", "0x10", "32768", "-32769", "١٢", "１２"})
+        QTest::newRow(text) << QString::fromUtf8(text) << V::Incorrect;  // the last two: digits of other scripts
+}
+
+void TstRanges::limitCheck()
+{
+    QFETCH(QString, text);
+    QFETCH(ranges::LimitVerdict, verdict);
+
+    QCOMPARE(ranges::checkLimit(text, ranges::thermocoupleBounds(1)).verdict, verdict);
 }
 
 QTEST_GUILESS_MAIN(TstRanges)
