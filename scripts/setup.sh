@@ -11,6 +11,8 @@ PACKAGES=(
   qtbase5-dev libqt5serialbus5-dev libqt5serialport5-dev
   libmodbus-dev socat mbpoll
   fonts-dejavu-core
+  clang libclang-rt-14-dev   # the fuzz targets (scripts/fuzz.sh)
+  xvfb libx11-dev            # the start-up benchmark (bench/startup.sh)
 )
 
 install_packages() {

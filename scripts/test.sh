@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test, headless. Then builds the tests
 # again with AddressSanitizer and UndefinedBehaviorSanitizer and runs them
-# once more (ZT_SANITIZE=0 skips that pass).
+# once more (ZT_SANITIZE=0 skips that pass), and runs every fuzz target for
+# 20 s (ZT_FUZZ=0 skips that).
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -13,4 +14,8 @@ source "$ROOT/scripts/setup.sh"
 if [ "${ZT_SANITIZE:-1}" != 0 ]; then
   BUILD_DIR=$ROOT/build-asan CMAKE_ARGS="-DZT_SANITIZE=ON" build
   (cd "$ROOT/build-asan" && ctest -j2 --output-on-failure)
+fi
+
+if [ "${ZT_FUZZ:-1}" != 0 ]; then
+  bash "$ROOT/scripts/fuzz.sh" -max_total_time=20
 fi
