@@ -101,6 +101,38 @@ public slots:
     void onUpdate();
     void onAbout();
 
+    // Channel configuration.
+    void on_CB_Modul_range_CH0_currentIndexChanged(int index);
+    void on_CB_Modul_range_CH1_currentIndexChanged(int index);
+    void on_CB_Modul_range_CH0_2_currentTextChanged(const QString &text);
+    void on_CB_Modul_range_CH1_2_currentTextChanged(const QString &text);
+    void on_CB_RTD_CONNECT_CH0_currentIndexChanged(int index);
+    void on_CB_RTD_CONNECT_CH1_currentIndexChanged(int index);
+    int getMinValueCh0();
+    int getMaxValueCh0();
+    int getMinValueCh1();
+    int getMaxValueCh1();
+    void on_ED_VALUE_MIN_CH0_textChanged(const QString &text);
+    void on_ED_VALUE_MAX_CH0_textChanged(const QString &text);
+    void on_ED_VALUE_MIN_CH1_textChanged(const QString &text);
+    void on_ED_VALUE_MAX_CH1_textChanged(const QString &text);
+    void on_BT_Set_MIN_CH0_clicked();
+    void on_BT_Set_MAX_CH0_clicked();
+    void on_BT_Set_MIN_CH1_clicked();
+    void on_BT_Set_MAX_CH1_clicked();
+    void on_BT_P_Set_MIN_CH0_clicked();
+    void on_BT_P_Set_MAX_CH0_clicked();
+    void on_BT_P_Set_MIN_CH1_clicked();
+    void on_BT_P_Set_MAX_CH1_clicked();
+    void on_CHB_INV_CH0_stateChanged(int state);
+    void on_CHB_INV_CH1_stateChanged(int state);
+    void on_CHB_TI_CH0_stateChanged(int state);
+    void on_CHB_TI_CH1_stateChanged(int state);
+    void on_CHB_AI_FAST_CH0_stateChanged(int state);
+    void on_BT_Set_RS_Settings_clicked();
+    void on_CB_RS485Speed_currentIndexChanged(int index);
+    void on_CB_RS485Parametrs_currentIndexChanged(int index);
+
 private:
     void fillPortList();
     bool isConnected() const;
@@ -134,6 +166,23 @@ private:
     void setFileWriteControlsEnabled(bool enabled);
     bool fileWriteRunning() const;
     void clearPendingMessages();
+
+    // Channel configuration.
+    enum class Limit { Lower, Upper };
+    enum class Rs485List { Speed, Format };
+    void chooseThermocouple(int channel, int row);
+    void chooseRtdSensor(int channel, const QString &text);
+    void chooseWiring(int channel, int row);
+    void judgeLimitText(int channel, Limit which);
+    void setLimit(int channel, Limit which);
+    void sendPLimitCommand(int channel, Limit which);
+    void writeInversion();
+    void writeColdJunction(int channel);
+    void rs485ListChanged(Rs485List list);
+    void writeRs485Choice(Rs485List list);
+    void showRs485Settings(int address, quint16 speedCode, quint16 formatCode);
+    void showLimitText(int channel, Limit which, int value);
+    void showInversionWord(quint16 word);
 
     template<class T>
     T *channelWidget(const char *namePattern, int channel) const;

@@ -8,7 +8,6 @@
 #include "messages.h"
 #include "userprompts.h"
 #include "channels/ranges.h"
-#include "channels/rs485codes.h"
 #include "module/codec.h"
 #include "module/registers.h"
 
@@ -64,11 +63,8 @@ bool MainWindow::showIdentification(const QVector<quint16> &r)
     }
     moduleCode = id.moduleCode;
     ui->ED_Rev->setText(id.firmware);
-    if (id.plb) {
-        ui->NumB_ADR->setValue(id.plbAddress);
-        ui->CB_RS485Speed->setCurrentIndex(zt::rs485::speedRowOfCode(id.plbSpeedCode));
-        ui->CB_RS485Parametrs->setCurrentIndex(zt::rs485::formatRowOfCode(id.plbFormatCode));
-    }
+    if (id.plb)
+        showRs485Settings(id.plbAddress, id.plbSpeedCode, id.plbFormatCode);
     layout = zt::catalogue::layoutForCode(moduleCode);
 
     ui->BT_Open_Connect->setText(msg::Disconnect);
@@ -84,6 +80,11 @@ bool MainWindow::showConfiguration(const QVector<quint16> &r)
     zt::ConfigValues config;
     if (!zt::decodeConfig(r, &config))
         return false;
+    // A re-read scheduled before a settings file started being written would
+    // show a half-written module and echo it back between the file's steps;
+    // the sequence ends with a re-read of its own.
+    if (fileWriteRunning())
+        return true;
     for (int ch = 0; ch < 2; ++ch) {
         const zt::ranges::RangeSelection range = zt::ranges::rangeSelectionForCode(config.range[ch]);
         if (range.list == zt::ranges::RangeList::Rtd)
@@ -115,8 +116,8 @@ bool MainWindow::showLimits(const QVector<quint16> &r)
     if (!zt::decodeLimits(r, &limits))
         return false;
     for (int ch = 0; ch < 2; ++ch) {
-        channelWidget<QLineEdit>("ED_VALUE_MIN_CH%1", ch)->setText(QString::number(limits.min[ch]));
-        channelWidget<QLineEdit>("ED_VALUE_MAX_CH%1", ch)->setText(QString::number(limits.max[ch]));
+        showLimitText(ch, Limit::Lower, limits.min[ch]);
+        showLimitText(ch, Limit::Upper, limits.max[ch]);
         channelWidget<QComboBox>("CB_RTD_CONNECT_CH%1", ch)->setCurrentIndex(zt::ranges::wiringRowOfCode(limits.wiring[ch]));
     }
     requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::Inversion, zt::reg::InversionCount);
@@ -125,11 +126,9 @@ bool MainWindow::showLimits(const QVector<quint16> &r)
 
 bool MainWindow::showInversion(const QVector<quint16> &r)
 {
-    zt::InversionValues inversion;
-    if (!zt::decodeInversion(r, &inversion))
+    if (r.size() < zt::reg::InversionCount)
         return false;
-    ui->CHB_INV_CH0->setChecked(inversion.inverted[0]);
-    ui->CHB_INV_CH1->setChecked(inversion.inverted[1]);
+    showInversionWord(r[0]);
     pollTimer->start(PollMs);
     return true;
 }

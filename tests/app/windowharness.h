@@ -63,7 +63,7 @@ public:
         // A fresh simulator never reports an output of exactly 0 mA.
         auto *out = widget<QLineEdit>("ED_VALUE_OUT_CH0");
         out->setText("0");
-        return QTest::qWaitFor([out] { return out->text() != "0"; }, 3000);
+        return QTest::qWaitFor([out] { return out->text() != "0"; }, 10000);
     }
 
     // Live reads the module has received so far.
