@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "channels/ranges.h"
 #include "messages.h"
 #include "module/catalogue.h"
 #include "userprompts.h"
@@ -50,7 +51,8 @@ void MainWindow::on_BT_FileSaveas_clicked()
 }
 
 // The form as a settings file; false, after saying which field, when a limit
-// is no whole number the module could take.
+// is no whole number within its range: saved as 0, it would later go into
+// modules as if chosen.
 bool MainWindow::formSettings(zt::ModuleSettings *file)
 {
     file->Name = ui->CB_Modul_name->currentText();
@@ -70,12 +72,21 @@ bool MainWindow::formSettings(zt::ModuleSettings *file)
     file->TI_CH0 = ui->CHB_TI_CH0->isChecked();
     file->TI_CH1 = ui->CHB_TI_CH1->isChecked();
 
+    // Judged against the type's range of the channel, whichever tab is shown.
+    const auto bounds = [this](int ch) {
+        const zt::ModuleLayout &l = layout;
+        return zt::ranges::limitBounds(ch == 0 ? l.ch0TI : l.ch1TI, channelWidget<QComboBox>("CB_Modul_range_CH%1", ch)->currentIndex(),
+                                       ch == 0 ? l.ch0RTD : l.ch1RTD, channelWidget<QComboBox>("CB_Modul_range_CH%1_2", ch)->currentIndex());
+    };
     struct Limit { int *value; const char *edit; const char *caption; int channel; };
     for (const Limit &limit : {Limit{&file->MinValue_CH0, "ED_VALUE_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", 0},
                                Limit{&file->MaxValue_CH0, "ED_VALUE_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", 0},
                                Limit{&file->MinValue_CH1, "ED_VALUE_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", 1},
                                Limit{&file->MaxValue_CH1, "ED_VALUE_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", 1}}) {
-        if (!readLimit(channelWidget<QLineEdit>(limit.edit, limit.channel)->text(), limit.value)) {
+        const zt::ranges::LimitCheck check =
+            zt::ranges::checkLimit(channelWidget<QLineEdit>(limit.edit, limit.channel)->text(), bounds(limit.channel));
+        *limit.value = check.value;
+        if (check.verdict != zt::ranges::LimitVerdict::Ok) {
             prompts->critical(this, msg::ErrorTitle,
                               QString::fromUtf8(msg::LimitNotSaved)
                                   .arg(channelWidget<QLabel>(limit.caption, limit.channel)->text())
@@ -84,11 +95,4 @@ bool MainWindow::formSettings(zt::ModuleSettings *file)
         }
     }
     return true;
-}
-
-bool MainWindow::readLimit(const QString &text, int *value) const
-{
-    bool ok = false;
-    *value = text.toInt(&ok, 10);
-    return ok;
 }

@@ -155,7 +155,6 @@ private:
     enum class RangeLists { Both, OfSelectedType };
     void applySettings(const zt::ModuleSettings &file, RangeLists lists);
     bool formSettings(zt::ModuleSettings *file);
-    bool readLimit(const QString &text, int *value) const;
 
     void calibrate(int channel, bool gain);
 
