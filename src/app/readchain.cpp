@@ -15,6 +15,13 @@
 
 namespace {
 constexpr int PollMs = 700;
+
+void showLiveValue(QLineEdit *field, float value)
+{
+    const zt::LiveText shown = zt::liveText(value);
+    field->setText(shown.text);
+    field->setToolTip(shown.toolTip);
+}
 } // namespace
 
 void MainWindow::onSetReadStendData(QModbusDataUnit unit)
@@ -130,6 +137,7 @@ bool MainWindow::showInversion(const QVector<quint16> &r)
         return false;
     showInversionWord(r[0]);
     pollTimer->start(PollMs);
+    onTimerReadData(); // the first live values now, not a poll interval later
     return true;
 }
 
@@ -140,10 +148,10 @@ bool MainWindow::showLiveValues(const QVector<quint16> &r)
     if (!zt::decodeLive(r, &live))
         return false;
     for (int ch = 0; ch < 2; ++ch) {
-        channelWidget<QLineEdit>("ED_VALUE_%1", ch)->setText(zt::formatFloat(live.input[ch]));
-        channelWidget<QLineEdit>("ED_VALUE_T_CH%1", ch)->setText(zt::formatFloat(live.temperature[ch]));
-        channelWidget<QLineEdit>("ED_VALUE_OUT_CH%1", ch)->setText(zt::formatFloat(live.output[ch]));
-        channelWidget<QLineEdit>("ED_VALUE_T_XC_CH%1", ch)->setText(zt::formatFloat(live.coldJunction[ch]));
+        showLiveValue(channelWidget<QLineEdit>("ED_VALUE_%1", ch), live.input[ch]);
+        showLiveValue(channelWidget<QLineEdit>("ED_VALUE_T_CH%1", ch), live.temperature[ch]);
+        showLiveValue(channelWidget<QLineEdit>("ED_VALUE_OUT_CH%1", ch), live.output[ch]);
+        showLiveValue(channelWidget<QLineEdit>("ED_VALUE_T_XC_CH%1", ch), live.coldJunction[ch]);
     }
     return true;
 }
