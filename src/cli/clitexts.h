@@ -1,0 +1,96 @@
+#pragma once
+
+// What ztconfig-cli says: the help, and the messages on stderr.
+namespace cli::text {
+
+constexpr auto Help =
+    "Использование: ztconfig-cli КОМАНДА --port УСТРОЙСТВО [параметры]\n"
+    "\n"
+    "Настройка и проверка модулей ZT и PLB без окна программы.\n"
+    "\n"
+    "Команды:\n"
+    "  identify                тип модуля, дата прошивки, параметры линии модуля PLB\n"
+    "  read [--json]           вся настройка обоих каналов и одни измеренные значения;\n"
+    "                          --json: один объект JSON\n"
+    "  save ФАЙЛ.ztset         сохранить настройку модуля в файл настроек, как \"Сохранить\"\n"
+    "  write ФАЙЛ.ztset [--dry-run]\n"
+    "                          проверить файл, как перед записью из окна, вывести отличия\n"
+    "                          модуль -> файл, записать только отличающиеся регистры\n"
+    "                          (каждую запись после подтверждения предыдущей), прочитать\n"
+    "                          модуль заново и сравнить с файлом; --dry-run: только отличия\n"
+    "  watch [--interval МС] [--count N] [--csv]\n"
+    "                          измеренные значения строками (время, канал, вход,\n"
+    "                          температура, выход, холодный спай), по умолчанию каждые\n"
+    "                          700 мс до Ctrl+C\n"
+    "  report ФАЙЛ.pdf [--from ФАЙЛ.ztset]\n"
+    "                          запись о модуле на одной странице PDF; --from: файл,\n"
+    "                          из которого модуль записан, и совпадает ли модуль с ним\n"
+    "\n"
+    "Линия:\n"
+    "  --port УСТРОЙСТВО       последовательный порт (обязателен), например /dev/ttyUSB0\n"
+    "  --baud СКОРОСТЬ         по умолчанию 9600\n"
+    "  --format ФОРМАТ         биты данных, чётность (N, E, O), стоп-биты; по умолчанию 8N1\n"
+    "  --address АДРЕС         адрес модуля 1..247, по умолчанию 1\n"
+    "\n"
+    "  --help                  эта справка\n"
+    "  --version               версия программы\n"
+    "\n"
+    "Данные выводятся в stdout, сообщения в stderr.\n"
+    "\n"
+    "Коды завершения:\n"
+    "  0    выполнено\n"
+    "  2    ошибка в командной строке\n"
+    "  3    порт не открылся, модуль не отвечает или не опознан, связь прервана\n"
+    "  4    файл настроек для модуля другого типа; в модуль ничего не записано\n"
+    "  5    файл не читается или не записывается, или в файле настроек недопустимое\n"
+    "       значение; в модуль ничего не записано\n"
+    "  6    модуль отказался принять запись\n"
+    "  7    прочитанная после записи настройка модуля отличается от файла\n"
+    "  130  запись прервана (Ctrl+C)\n";
+
+constexpr auto SeeHelp = "Справка: ztconfig-cli --help";
+constexpr auto NoCommand = "Не указана команда";
+constexpr auto UnknownCommand = "Неизвестная команда: %1";
+constexpr auto NoPort = "Не указан порт: --port УСТРОЙСТВО";
+constexpr auto BadBaud = "Недопустимая скорость: %1";
+constexpr auto BadFormat = "Недопустимый формат: %1 (например 8N1, 8E1, 8N2)";
+constexpr auto BadAddress = "Недопустимый адрес модуля: %1 (1..247)";
+constexpr auto BadNumber = "Недопустимое значение %1: %2";
+constexpr auto NoFileArgument = "Команде %1 нужен файл";
+constexpr auto ExtraArguments = "Лишние аргументы: %1";
+constexpr auto OptionNotForCommand = "Параметр --%1 не относится к команде %2";
+
+constexpr auto PortNotOpened = "Не удалось открыть порт %1: %2";
+constexpr auto NoAnswer = "Модуль не отвечает (порт %1, %2, адрес %3)";
+constexpr auto NotRecognised = "Подключенное устройство не опознано";
+constexpr auto LineLost = "Связь с модулем прервана";
+
+constexpr auto FileNotFound = "Файл настроек %1 не найден";
+constexpr auto FileNoAccess = "Нет доступа к файлу %1";
+constexpr auto FileNotSettings = "Файл %1 не является файлом настроек";
+constexpr auto FileSaveFailed = "Не удалось сохранить файл настроек %1";
+constexpr auto FileSaved = "Настройки модуля %1 сохранены в %2";
+constexpr auto FileForOtherType = "Файл %1 для модуля %2, подключен %3.";
+constexpr auto FileBadValue = "Недопустимое значение в файле настроек: %1 = %2.";
+constexpr auto NothingWritten = "В модуль ничего не записано.";
+
+constexpr auto NoDifferences = "Настройки модуля совпадают с файлом";
+constexpr auto DifferenceLine = "%1: %2 -> %3";
+constexpr auto WriteDone = "Записано и проверено: %1";
+constexpr auto Refused = "Модуль не принял запись: %1";
+constexpr auto NotKept = "Модуль не сохранил записанное: %1";
+constexpr auto NotKeptLine = "  %1: в модуле %2, в файле %3";
+constexpr auto Interrupted = "Запись прервана";
+constexpr auto Written = "Записаны: %1";
+constexpr auto NotWritten = "Не записаны: %1";
+constexpr auto Unconfirmed = "Запись не подтверждена: %1";
+constexpr auto Nothing = "нет";
+
+constexpr auto ReportSaved = "Запись о модуле %1 сохранена в %2";
+constexpr auto ReportFailed = "Не удалось записать %1: %2";
+constexpr auto PortInWords = "%1, %2 %3, адрес %4";
+
+constexpr auto CsvHeader = "time,channel,input,temperature,output,cold_junction";
+constexpr auto WatchChannel = "канал %1";
+
+} // namespace cli::text

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "cli/invocation.h"
+#include "commission/comparison.h"
+
+#include <functional>
+
+namespace cli {
+
+// Runs one command to its end under a running Qt application; the exit code.
+int run(const Invocation &invocation);
+
+// The commands, each a straight line of session steps; a failed step has said
+// why on stderr and gives the exit code.
+class Commands
+{
+public:
+    explicit Commands(const Invocation &invocation) : inv(invocation) {}
+    int run();
+
+private:
+    int identify();
+    int read();
+    int save();
+    int write();
+    int watch();
+    int report();
+
+    bool connectAndRead(int blocks, int *code);
+    zt::commission::ModuleSession::Outcome await(const std::function<void()> &start);
+    int failed(zt::commission::ModuleSession::Outcome outcome);
+    bool loadFile(const QString &path, zt::ModuleSettings *file, int *code);
+    int checkFile(const zt::ModuleSettings &file, int *code);
+    int writeDifferences(const zt::ModuleSettings &file, const QVector<zt::commission::Difference> &found);
+    void sayWhatWasWritten(const QVector<zt::filewrite::Step> &steps, int confirmed, int sent,
+                           const QVector<zt::commission::Difference> &found);
+    QString portInWords() const;
+
+    const Invocation &inv;
+    zt::commission::ModuleSession session;
+};
+
+} // namespace cli

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "commission/description.h"
+
+#include <QDateTime>
+#include <QString>
+
+// The terminal: data on stdout, messages on stderr, both UTF-8, one line at
+// a time and flushed, so that a pipe sees each line as it comes.
+namespace cli {
+
+void print(const QString &line);
+void say(const QString &line);
+
+// "Label: value in words", one line each.
+void printFacts(const QVector<zt::commission::Fact> &facts, const QString &indent = QString());
+
+// One line per channel: the live values in words, or CSV rows under the
+// header of clitexts.h.
+void printLive(const zt::commission::Description &description, const QDateTime &time, bool csv);
+
+} // namespace cli

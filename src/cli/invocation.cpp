@@ -1,0 +1,142 @@
+#include "cli/invocation.h"
+
+#include "cli/clitexts.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QSerialPort>
+
+#include <algorithm>
+#include <limits>
+
+namespace cli {
+
+namespace {
+
+struct CommandName {
+    const char *name;
+    Command command;
+    bool takesFile;
+};
+
+constexpr CommandName commands[] = {
+    {"identify", Command::Identify, false}, {"read", Command::Read, false},   {"save", Command::Save, true},
+    {"write", Command::Write, true},        {"watch", Command::Watch, false}, {"report", Command::Report, true},
+};
+
+// Options that belong to one command only.
+struct OwnOption {
+    const char *name;
+    Command command;
+};
+
+constexpr OwnOption ownOptions[] = {
+    {"json", Command::Read},     {"dry-run", Command::Write}, {"interval", Command::Watch},
+    {"count", Command::Watch},   {"csv", Command::Watch},     {"from", Command::Report},
+};
+
+QString utf8(const char *s) { return QString::fromUtf8(s); }
+
+Parsed failure(const QString &error)
+{
+    Parsed p;
+    p.error = error;
+    return p;
+}
+
+// "8N1": data bits, parity N, E or O, stop bits.
+bool parseFormat(const QString &text, zt::commission::LineSettings *line)
+{
+    const QRegularExpressionMatch m =
+        QRegularExpression(QStringLiteral("^([5-8])([NEO])([12])$")).match(text.toUpper());
+    if (!m.hasMatch())
+        return false;
+    line->dataBits = m.captured(1).toInt();
+    const QChar parity = m.captured(2).at(0);
+    line->parity = parity == QLatin1Char('E') ? QSerialPort::EvenParity
+                 : parity == QLatin1Char('O') ? QSerialPort::OddParity
+                                              : QSerialPort::NoParity;
+    line->stopBits = m.captured(3) == QLatin1String("2") ? QSerialPort::TwoStop : QSerialPort::OneStop;
+    return true;
+}
+
+bool parseNumber(const QString &text, int min, int max, int *value)
+{
+    bool ok = false;
+    const int v = text.toInt(&ok, 10);
+    if (!ok || v < min || v > max)
+        return false;
+    *value = v;
+    return true;
+}
+
+} // namespace
+
+Parsed parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const auto valued = [&parser](const char *name) {
+        parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
+    };
+    for (const char *name : {"port", "baud", "format", "address", "interval", "count", "from"})
+        valued(name);
+    for (const char *name : {"json", "dry-run", "csv", "help", "version"})
+        parser.addOption(QCommandLineOption(QLatin1String(name)));
+    const auto value = [&parser](const char *name) { return parser.value(QLatin1String(name)); };
+    const auto isSet = [&parser](const char *name) { return parser.isSet(QLatin1String(name)); };
+
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+    Parsed parsed;
+    if (isSet("help") || isSet("version")) {
+        parsed.what = isSet("help") ? Parsed::Help : Parsed::Version;
+        return parsed;
+    }
+
+    QStringList positional = parser.positionalArguments();
+    if (positional.isEmpty())
+        return failure(utf8(text::NoCommand));
+    const QString name = positional.takeFirst();
+    const auto known = std::find_if(std::begin(commands), std::end(commands),
+                                    [&name](const CommandName &c) { return name == QLatin1String(c.name); });
+    if (known == std::end(commands))
+        return failure(utf8(text::UnknownCommand).arg(name));
+    Invocation &inv = parsed.invocation;
+    inv.command = known->command;
+    if (known->takesFile) {
+        if (positional.isEmpty())
+            return failure(utf8(text::NoFileArgument).arg(name));
+        inv.file = positional.takeFirst();
+    }
+    if (!positional.isEmpty())
+        return failure(utf8(text::ExtraArguments).arg(positional.join(QLatin1Char(' '))));
+    for (const OwnOption &own : ownOptions) {
+        if (isSet(own.name) && own.command != inv.command)
+            return failure(utf8(text::OptionNotForCommand).arg(QLatin1String(own.name), name));
+    }
+
+    inv.line.port = value("port");
+    if (inv.line.port.isEmpty())
+        return failure(utf8(text::NoPort));
+    if (isSet("baud") && !parseNumber(value("baud"), 1, 4000000, &inv.line.baud))
+        return failure(utf8(text::BadBaud).arg(value("baud")));
+    if (isSet("format")) {
+        inv.format = value("format").toUpper();
+        if (!parseFormat(inv.format, &inv.line))
+            return failure(utf8(text::BadFormat).arg(value("format")));
+    }
+    if (isSet("address") && !parseNumber(value("address"), 1, 247, &inv.line.address))
+        return failure(utf8(text::BadAddress).arg(value("address")));
+    if (isSet("interval") && !parseNumber(value("interval"), 1, 86400000, &inv.intervalMs))
+        return failure(utf8(text::BadNumber).arg(QStringLiteral("--interval"), value("interval")));
+    if (isSet("count") && !parseNumber(value("count"), 1, std::numeric_limits<int>::max(), &inv.count))
+        return failure(utf8(text::BadNumber).arg(QStringLiteral("--count"), value("count")));
+    inv.fromFile = value("from");
+    inv.json = isSet("json");
+    inv.dryRun = isSet("dry-run");
+    inv.csv = isSet("csv");
+    parsed.what = Parsed::Run;
+    return parsed;
+}
+
+} // namespace cli

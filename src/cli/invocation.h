@@ -1,0 +1,36 @@
+#pragma once
+
+#include "commission/session.h"
+
+#include <QString>
+#include <QStringList>
+
+// The command line of ztconfig-cli: one command, the line and the command's
+// own options.
+namespace cli {
+
+enum class Command { Identify, Read, Save, Write, Watch, Report };
+
+struct Invocation {
+    Command command = Command::Identify;
+    zt::commission::LineSettings line;
+    QString format = QStringLiteral("8N1");  // as given, for messages
+    QString file;       // save, write, report
+    QString fromFile;   // report --from
+    bool json = false;  // read
+    bool dryRun = false;  // write
+    bool csv = false;   // watch
+    int intervalMs = 700;  // watch
+    int count = 0;         // watch; 0: until stopped
+};
+
+struct Parsed {
+    enum What { Run, Help, Version, Error } what = Error;
+    Invocation invocation;
+    QString error;  // Error: what is wrong, in words
+};
+
+// `arguments` includes the program name, as QCoreApplication::arguments().
+Parsed parse(const QStringList &arguments);
+
+} // namespace cli
