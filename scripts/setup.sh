@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12 packages) and builds into build/.
-# Sourced by run.sh and test.sh; BUILD_DIR and CMAKE_ARGS may be set before.
+# Sourced by run.sh and test.sh; BUILD_DIR, CMAKE_ARGS and EXTRA_PACKAGES may
+# be set before.
 set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -13,6 +14,7 @@ PACKAGES=(
   fonts-dejavu-core
   clang libclang-rt-14-dev   # the fuzz targets (scripts/fuzz.sh)
   xvfb libx11-dev            # the start-up benchmark (bench/startup.sh)
+  ${EXTRA_PACKAGES:-}
 )
 
 install_packages() {

@@ -68,8 +68,12 @@ int main(int argc, char **argv)
                    stderr);
         return 2;
     }
+    // Sharp on high-density screens: Qt 5 scales only when asked to.
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
     describeApplication();
+    QApplication::setDesktopFileName(QStringLiteral("ru.morvane.ztconfig"));
     MainWindow window(parseCommandLine(app));
     window.show();
     return app.exec();
