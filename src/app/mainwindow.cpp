@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "accessibility.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
 #include "modbus/rtuprovider.h"
@@ -30,6 +31,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
 {
     ui = new Ui::MainWindow;
     ui->setupUi(this);
+    nameControlsForScreenReaders(this);
 
     appSettings = new QSettings(QStringLiteral("Morvane"), QStringLiteral("ZTConfig"), this);
     loadConfig();

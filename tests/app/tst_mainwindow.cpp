@@ -5,6 +5,8 @@
 #include "fakes.h"
 #include "modbus/rtuprovider.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -40,6 +42,7 @@ private slots:
     void actionsOutsideMenus();
     void offlineSelectionShowsTheType_data();
     void offlineSelectionShowsTheType();
+    void screenReadersNameEveryControl();
 
 private:
     QTemporaryDir settingsDir;
@@ -207,6 +210,29 @@ void tst_MainWindow::offlineSelectionShowsTheType()
     QVERIFY(!window.findChild<QWidget *>("BT_Show_Settings")->isHidden());
     QVERIFY(window.findChild<QWidget *>("BT_Set_Settings")->isHidden());
     QVERIFY(prompts.boxes.isEmpty());
+}
+
+void tst_MainWindow::screenReadersNameEveryControl()
+{
+    FakePrompts prompts;
+    FakePorts ports;
+    MainWindow window(fakeOptions(&prompts, &ports));
+    window.show();
+    QSet<QString> names;
+    for (QWidget *w : window.centralWidget()->findChildren<QWidget *>()) {
+        if (!qobject_cast<QLineEdit *>(w) && !qobject_cast<QComboBox *>(w) && !qobject_cast<QAbstractButton *>(w)
+            && !qobject_cast<QAbstractSpinBox *>(w) && !qobject_cast<QTextEdit *>(w))
+            continue;
+        if (w->objectName().startsWith("qt_"))  // a spin box's own line edit
+            continue;
+        // On Linux a combo box says its current item as its name; its caption
+        // is the name set on the widget.
+        QAccessibleInterface *face = QAccessible::queryAccessibleInterface(w);
+        const QString name = face->role() == QAccessible::ComboBox ? w->accessibleName() : face->text(QAccessible::Name);
+        QVERIFY2(!name.isEmpty() && !names.contains(name), qPrintable(w->objectName() + ": " + name));
+        names.insert(name);
+    }
+    QVERIFY(names.contains("Нижняя граница преобразования, канал 0"));
 }
 
 QTEST_MAIN(tst_MainWindow)
