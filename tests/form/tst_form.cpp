@@ -238,6 +238,8 @@ QVector<FormObject> formObjects()
     add(QStringLiteral("action_update"), "QAction", QStringLiteral("Обновление ПО"));
     add(QStringLiteral("action_about"), "QAction", QStringLiteral("О программе"));
     add(QStringLiteral("action_cal_show_"), "QAction", QStringLiteral("Разрешить калибровку"));
+    add(QStringLiteral("action_file_compare"), "QAction", QStringLiteral("Сравнить с файлом…"));
+    add(QStringLiteral("action_file_report"), "QAction", QStringLiteral("Сохранить отчёт…"));
     return v;
 }
 
@@ -659,6 +661,8 @@ void TestForm::actions_data()
     QTest::newRow("update") << "action_update" << false << 12 << "menu_3";
     QTest::newRow("about") << "action_about" << false << 12 << "menu_3";
     QTest::newRow("allow calibration") << "action_cal_show_" << true << -1 << "";
+    QTest::newRow("compare with file") << "action_file_compare" << false << 11 << "menu";
+    QTest::newRow("save report") << "action_file_report" << false << 11 << "menu";
 }
 
 void TestForm::actions()
@@ -699,7 +703,8 @@ void TestForm::menuContents_data()
     QTest::addColumn<QString>("menu");
     QTest::addColumn<QStringList>("entries"); // "-" marks a separator
 
-    QTest::newRow("file") << "menu" << QStringList{"action_file_open", "action_file_save", "-", "action_exit"};
+    QTest::newRow("file") << "menu" << QStringList{"action_file_open", "action_file_save", "action_file_compare",
+                                                   "action_file_report", "-", "action_exit"};
     QTest::newRow("modes") << "menu_2" << QStringList{"action_demo", "action_cal_show"};
     QTest::newRow("help") << "menu_3" << QStringList{"action_update", "action_about"};
 }

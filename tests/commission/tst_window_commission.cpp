@@ -1,0 +1,69 @@
+// The window tells the user when a module did not take a setting of the file
+// it wrote, and compares a module with a file without writing.
+
+#include "windowharness.h"
+
+#include <QAction>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+class tst_WindowCommission : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void fileWriteIsVerified();
+    void compareWritesNothing();
+
+private:
+    QString file(const QByteArray &text)
+    {
+        const QString path = dir.filePath(QString::number(++files) + ".ztset");
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    QTemporaryDir dir;
+    int files = 0;
+};
+
+void tst_WindowCommission::fileWriteIsVerified()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-2TI-2AO", {"--drop-writes", "0x24E0"}));
+    QVERIFY(h.connectAndPoll());
+    h.widget<QLineEdit>("ED_FileName")
+        ->setText(file("[MODUL]\nName=ZT-2TI-2AO\n[CHANAL0]\nRANGE=1\nMINVALUE=-50\nMAXVALUE=1000\n"
+                       "[CHANAL1]\nRANGE=1\nMAXVALUE=1000\n"));
+    QTest::mouseClick(h.widget<QPushButton>("BT_Set_Settings"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return !h.prompts.boxes.isEmpty(); }, 15000));
+    QCOMPARE(h.prompts.boxes.size(), 1);
+    QCOMPARE(h.prompts.boxes[0].kind, ShownBox::Critical);
+    QCOMPARE(h.prompts.boxes[0].text, "Модуль не принял настройки:\nКанал 0: нижняя граница: в модуле 0, в файле -50");
+}
+
+void tst_WindowCommission::compareWritesNothing()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-2TI-2AO"));
+    QVERIFY(h.connectAndPoll());
+    const int writes = h.sim.acceptedWrites().size();
+    h.prompts.files << file("[MODUL]\nName=ZT-2TI-2AO\n[CHANAL0]\nRANGE=2\nTI=true\nMAXVALUE=400\n"
+                            "[CHANAL1]\nRANGE=1\nRTDConnect=1\nTI=true\nMAXVALUE=1000\n");
+    h.widget<QAction>("action_file_compare")->trigger();
+    QTableWidget *table = nullptr;
+    QVERIFY(QTest::qWaitFor([&] { return (table = h.window->findChild<QTableWidget *>("TW_Differences")); }, 5000));
+    QStringList rows;
+    for (int row = 0; row < table->rowCount(); ++row)
+        rows << table->item(row, 0)->text() + " | " + table->item(row, 1)->text() + " | " + table->item(row, 2)->text();
+    QCOMPARE(rows, (QStringList{"Канал 0: датчик | K от -200 до 1372 °С | T от -200 до 400 °С",
+                                "Канал 0: схема подключения | 3-проводная | 2-проводная",
+                                "Канал 0: верхняя граница | 1000 | 400"}));
+    QCOMPARE(h.sim.acceptedWrites().size(), writes);
+    QVERIFY(h.prompts.boxes.isEmpty());
+}
+
+QTEST_MAIN(tst_WindowCommission)
+#include "tst_window_commission.moc"
