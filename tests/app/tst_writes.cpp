@@ -34,6 +34,7 @@ private slots:
     void commandsReportOnlyConfirmedWrites_data();
     void commandsReportOnlyConfirmedWrites();
     void offlineSendsNothing();
+    void settledModuleIsNotWritten();
 
 private:
     QTemporaryDir dir;
@@ -195,6 +196,20 @@ void tst_Writes::offlineSendsNothing()
     offline->trigger();
     QVERIFY(QTest::qWaitFor([&] { return h.widget<QComboBox>("CB_Modul_name")->currentText() == "ZT-2RTD-2AO"; }, 3000));
     QVERIFY(h.waitForLiveValues());
+}
+
+// Echo writes end once the form shows what the module holds: a re-read that
+// changes nothing writes nothing, so no write and re-read loop wears the
+// module's memory.
+void tst_Writes::settledModuleIsNotWritten()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-2TI-2AO"));
+    QVERIFY(h.connectAndPoll());
+    QTest::qWait(4000);  // the re-read after the first echo writes
+    const int writes = h.sim.acceptedWrites().size();
+    QTest::qWait(7000);
+    QCOMPARE(h.sim.acceptedWrites().size(), writes);
 }
 
 QTEST_MAIN(tst_Writes)
