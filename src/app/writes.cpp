@@ -130,6 +130,7 @@ void MainWindow::on_BT_Set_Settings_clicked()
     }
 
     pollTimer->stop();
+    rereadTimer->stop();  // the sequence ends with a re-read of its own
     loadFromFile = true;
     lastFileWritten = {ui->ED_FileName->text(), file, provider};
     fileWrite = std::make_unique<FileWrite>();
