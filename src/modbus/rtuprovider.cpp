@@ -1,14 +1,19 @@
 #include "rtuprovider.h"
 
+#include "linetiming.h"
 #include "logging.h"
 
 #include <QModbusReply>
 #include <QModbusRtuSerialMaster>
+#include <QSerialPort>
+#include <QTimer>
 
 namespace {
 
-constexpr int ResponseTimeoutMs = 1000;
-constexpr int Retries = 2; // three attempts per request
+constexpr int Attempts = 3;
+// Beyond the frame gap before a retry: the event loop may deliver the last
+// bytes of a late reply a little after they arrived.
+constexpr int RetryMarginMs = 20;
 
 QString hex4(int value)
 {
@@ -30,7 +35,10 @@ RtuProvider::RtuProvider(const QString &name, int serverAddress, QObject *parent
     : QObject(parent)
     , serverAddress(serverAddress)
     , name(name)
+    , retryTimer(new QTimer(this))
 {
+    retryTimer->setSingleShot(true);
+    connect(retryTimer, &QTimer::timeout, this, &RtuProvider::sendWhenLineFree);
 }
 
 QString RtuProvider::readStatusText(int serverAddress, int address)
@@ -60,9 +68,16 @@ void RtuProvider::openPort(RtuSettings sett, bool tcp)
     modbusDevice->setConnectionParameter(QModbusDevice::SerialDataBitsParameter, sett.dataBits);
     modbusDevice->setConnectionParameter(QModbusDevice::SerialStopBitsParameter, sett.stopBits);
     modbusDevice->setConnectionParameter(QModbusDevice::SerialBaudRateParameter, sett.baudRate);
-    modbusDevice->setTimeout(ResponseTimeoutMs);
-    modbusDevice->setNumberOfRetries(Retries);
+    modbusDevice->setNumberOfRetries(0);
+    baudRate = sett.baudRate.toInt();
+    characterBits = zt::line::characterBits(sett);
     connect(modbusDevice, &QModbusDevice::stateChanged, this, &RtuProvider::onStateChanged);
+    // The client's own serial port tells when bytes arrive; it reads them
+    // first, this only notes the time. Without it every retry counts the
+    // line as quiet.
+    lineClock.start();
+    if (auto *port = modbusDevice->findChild<QSerialPort *>())
+        connect(port, &QSerialPort::readyRead, this, [this] { lastByteAtMs = lineClock.elapsed(); });
 
     if (!modbusDevice->connectDevice()) {
         // A port that did not open leaves no client behind: the provider
@@ -100,6 +115,11 @@ void RtuProvider::closePort()
 void RtuProvider::shutDownClient()
 {
     opened = false;
+    queue.clear();
+    busy = false;
+    retryTimer->stop();
+    afterTimeout = false;
+    timedOutAttempt = nullptr; // among the outstanding replies
     for (QModbusReply *reply : qAsConst(outstanding)) {
         reply->disconnect(this);
         reply->deleteLater();
@@ -143,47 +163,140 @@ void RtuProvider::onStateChanged(QModbusDevice::State state)
     }
 }
 
+void RtuProvider::readUnit(QModbusDataUnit unit)
+{
+    if (!modbusDevice)
+        return;
+    emit sendStatus(readStatusText(serverAddress, unit.startAddress()));
+    enqueue(unit, false);
+}
+
+void RtuProvider::writeUnit(QModbusDataUnit unit)
+{
+    if (!modbusDevice)
+        return;
+    const QString status = writeStatusText(serverAddress, unit.startAddress(),
+                                           unit.valueCount() ? unit.value(0) : 0);
+    qCDebug(lcModbus).noquote() << status;
+    emit sendStatus(status);
+    enqueue(unit, true);
+}
+
+void RtuProvider::enqueue(const QModbusDataUnit &unit, bool write)
+{
+    queue.enqueue(Request{unit, write, Attempts});
+    requestPending = true;
+    sendNext();
+}
+
+void RtuProvider::sendNext()
+{
+    if (!modbusDevice || busy || queue.isEmpty() || !lineFree())
+        return;
+    current = queue.dequeue();
+    busy = true;
+    sendCurrent();
+}
+
+void RtuProvider::sendCurrent()
+{
+    using zt::line::Direction;
+    const Direction direction = current.write ? Direction::Write : Direction::Read;
+    modbusDevice->setTimeout(zt::line::responseTimeoutMs(current.unit, direction, baudRate, characterBits));
+    --current.attemptsLeft;
+    QModbusReply *reply = current.write ? modbusDevice->sendWriteRequest(current.unit, serverAddress)
+                                        : modbusDevice->sendReadRequest(current.unit, serverAddress);
+    if (!reply || reply->isFinished()) {
+        if (!reply)
+            qCWarning(lcModbus).noquote() << (current.write ? "Write error: " : "Ошибка чтения: ")
+                                                 + modbusDevice->errorString();
+        delete reply; // a broadcast is finished at once: nothing comes back
+        busy = false;
+        sendNext();
+        return;
+    }
+    track(reply);
+    connect(reply, &QModbusReply::finished, this, &RtuProvider::onReplyFinished);
+}
+
+void RtuProvider::onReplyFinished()
+{
+    auto *reply = qobject_cast<QModbusReply *>(sender());
+    if (!reply)
+        return;
+    if (reply->error() == QModbusDevice::TimeoutError) {
+        afterTimeout = true;
+        timedOutAtMs = lineClock.elapsed();
+        if (current.attemptsLeft > 0) {
+            timedOutAttempt = reply;
+            sendWhenLineFree();
+            return;
+        }
+    }
+    finish(reply);
+}
+
+// After a time-out the module's late reply may still be arriving: anything
+// sent now would collide with it on a half-duplex line. So nothing goes out
+// until the line has been quiet for a frame gap, or, on a line that never
+// falls quiet, until another time-out has passed.
+bool RtuProvider::lineFree()
+{
+    if (!afterTimeout)
+        return true;
+    const qint64 now = lineClock.elapsed();
+    const qint64 quietMs = lastByteAtMs < 0 ? now : now - lastByteAtMs;
+    const int neededMs = zt::line::frameGapMs(baudRate, characterBits) + RetryMarginMs;
+    if (quietMs >= neededMs || now - timedOutAtMs >= modbusDevice->timeout()) {
+        afterTimeout = false;
+        return true;
+    }
+    retryTimer->start(int(neededMs - quietMs));
+    return false;
+}
+
+void RtuProvider::sendWhenLineFree()
+{
+    if (!modbusDevice || !lineFree())
+        return;
+    if (!timedOutAttempt) {
+        sendNext();
+        return;
+    }
+    release(timedOutAttempt);
+    timedOutAttempt = nullptr;
+    qCDebug(lcModbus).noquote() << QStringLiteral("Retry, %1 attempt(s) left").arg(current.attemptsLeft);
+    sendCurrent();
+}
+
 void RtuProvider::track(QModbusReply *reply)
 {
     outstanding.insert(reply);
     connect(reply, &QObject::destroyed, this, [this, reply] { outstanding.remove(reply); });
 }
 
-void RtuProvider::readUnit(QModbusDataUnit unit)
+void RtuProvider::release(QModbusReply *reply)
 {
-    if (!modbusDevice)
-        return;
-    emit sendStatus(readStatusText(serverAddress, unit.startAddress()));
-    QModbusReply *reply = modbusDevice->sendReadRequest(unit, serverAddress);
-    if (!reply) {
-        qCWarning(lcModbus).noquote() << "Ошибка чтения: " + modbusDevice->errorString();
-        return;
-    }
-    if (reply->isFinished()) {
-        delete reply; // a broadcast
-        return;
-    }
-    track(reply);
-    connect(reply, &QModbusReply::finished, this, &RtuProvider::onReadReady);
-    requestPending = true;
+    outstanding.remove(reply);
+    reply->disconnect(this);
+    reply->deleteLater();
 }
 
-QModbusReply *RtuProvider::takeFinishedReply()
+// The request is done: the line is free for the next one before anyone
+// hears the outcome, since a receiver may send the next request at once.
+void RtuProvider::finish(QModbusReply *reply)
 {
-    auto *reply = qobject_cast<QModbusReply *>(sender());
-    if (reply) {
-        outstanding.remove(reply);
-        reply->deleteLater();
-    }
-    return reply;
+    release(reply);
+    busy = false;
+    if (current.write)
+        finishWrite(reply);
+    else
+        finishRead(reply);
+    sendNext();
 }
 
-void RtuProvider::onReadReady()
+void RtuProvider::finishRead(QModbusReply *reply)
 {
-    QModbusReply *reply = takeFinishedReply();
-    if (!reply)
-        return;
-
     switch (reply->error()) {
     case QModbusDevice::NoError:
         lastUnit = reply->result();
@@ -208,37 +321,12 @@ void RtuProvider::onReadReady()
     emit readDataError();
 }
 
-void RtuProvider::writeUnit(QModbusDataUnit unit)
+// writeDataEnd() comes for every finished write, before any error.
+void RtuProvider::finishWrite(QModbusReply *reply)
 {
-    if (!modbusDevice)
-        return;
-    const QString status = writeStatusText(serverAddress, unit.startAddress(),
-                                           unit.valueCount() ? unit.value(0) : 0);
-    qCDebug(lcModbus).noquote() << status;
-    emit sendStatus(status);
-
-    QModbusReply *reply = modbusDevice->sendWriteRequest(unit, serverAddress);
-    if (!reply) {
-        qCWarning(lcModbus).noquote() << "Write error: " + modbusDevice->errorString();
-        return;
-    }
-    connect(reply, &QModbusReply::finished, this, &RtuProvider::onWriteDataEnd);
-    if (reply->isFinished()) {
-        reply->deleteLater();
-        return;
-    }
-    track(reply);
-    // After the first connection, so that writeDataEnd() comes before any error.
-    connect(reply, &QModbusReply::finished, this, &RtuProvider::onWriteReply);
-    requestPending = true;
-}
-
-void RtuProvider::onWriteReply()
-{
-    QModbusReply *reply = takeFinishedReply();
-    if (!reply)
-        return;
-
+    writeConfirmed = reply->error() == QModbusDevice::NoError;
+    requestPending = false;
+    emit writeDataEnd();
     switch (reply->error()) {
     case QModbusDevice::NoError:
         return;
@@ -305,8 +393,6 @@ void RtuProvider::onReadDataEnd()
 
 void RtuProvider::onWriteDataEnd()
 {
-    const auto *reply = qobject_cast<const QModbusReply *>(sender());
-    writeConfirmed = reply && reply->error() == QModbusDevice::NoError;
     requestPending = false;
     emit writeDataEnd();
 }

@@ -2,19 +2,27 @@
 
 #include "rtusettings.h"
 
+#include <QElapsedTimer>
 #include <QMap>
 #include <QModbusDataUnit>
 #include <QModbusDevice>
 #include <QObject>
+#include <QQueue>
 #include <QSet>
 #include <QVector>
 
 class QModbusReply;
 class QModbusRtuSerialMaster;
+class QTimer;
 
 // The program's only way to the serial line: one Modbus RTU client, opened
 // with fixed serial parameters, one request per call, every outcome reported
 // by a signal. It knows nothing about modules or registers.
+//
+// Requests wait in the provider's own queue and go to the client one at a
+// time: the client's time-out is read when a request is sent, so that is the
+// only way to give each request a time-out fitting its reply's length. For
+// the same reason the provider, not the client, makes the three attempts.
 class RtuProvider : public QObject
 {
     Q_OBJECT
@@ -58,18 +66,32 @@ public slots:
     void errorWR();
     void openPort(RtuSettings sett, bool tcp = false);
     void closePort();
-    void onReadReady();
     void onReadDataEnd();
     void onWriteDataEnd();
 
 private slots:
     void onDeviceError(QModbusDevice::Error error);
     void onStateChanged(QModbusDevice::State state);
-    void onWriteReply();
+    void onReplyFinished();
+    void sendWhenLineFree();
 
 private:
+    struct Request
+    {
+        QModbusDataUnit unit;
+        bool write = false;
+        int attemptsLeft = 0;
+    };
+
+    void enqueue(const QModbusDataUnit &unit, bool write);
+    void sendNext();
+    void sendCurrent();
+    bool lineFree();
+    void finish(QModbusReply *reply);
+    void finishRead(QModbusReply *reply);
+    void finishWrite(QModbusReply *reply);
     void track(QModbusReply *reply);
-    QModbusReply *takeFinishedReply(); // the sender, forgotten and released
+    void release(QModbusReply *reply); // forgotten, deleted later
     void shutDownClient();
 
     int serverAddress;
@@ -80,4 +102,16 @@ private:
     QSet<QModbusReply *> outstanding;
     QString lastOpenError;
     bool writeConfirmed = false;
+
+    QQueue<Request> queue;
+    Request current;
+    bool busy = false; // `current` is on the line or waits for its retry
+    QModbusReply *timedOutAttempt = nullptr; // kept until the retry goes out
+    bool afterTimeout = false; // a late reply may still be on the line
+    qint64 timedOutAtMs = 0;
+    QTimer *retryTimer = nullptr;
+    QElapsedTimer lineClock;
+    qint64 lastByteAtMs = -1; // when the line last carried a byte to us
+    int baudRate = 0;
+    int characterBits = 0;
 };

@@ -60,6 +60,8 @@ private slots:
     void writeReportsItsEnd();
     void exceptionToWriteEndsThenFailsOnce();
     void silentModuleFailsReadOnce();
+    void lateLongReply_data();
+    void lateLongReply();
     void vanishingLineClosesOnceWithoutSpinning();
     void closeWithReadOutstandingReturnsAtOnce();
     void closeOnClosedProviderEmitsNothing();
@@ -189,6 +191,43 @@ void tst_RtuProvider::silentModuleFailsReadOnce()
     QCOMPARE(log.count("readDataError"), 1);
     QCOMPARE(log.count("readCurUnit"), 0);
     QVERIFY(provider.requestPending); // the window clears it
+    provider.closePort();
+}
+
+void tst_RtuProvider::lateLongReply_data()
+{
+    QTest::addColumn<QString>("delay");
+    QTest::addColumn<int>("answered");
+    QTest::addColumn<int>("requests");
+
+    // The 56-register reply takes 122 ms on the line, so a reply that begins
+    // at 900 ms ends after 1000 ms: the time-out must count its length.
+    QTest::newRow("begins at 900 ms") << "900" << 2 << 2;
+    QTest::newRow("begins at 1100 ms") << "1100" << 0 << 6;
+}
+
+// A paced module answering late to two reads queued at once: the simulator
+// logs a collision whenever a request arrives while a reply is going out.
+void tst_RtuProvider::lateLongReply()
+{
+    QFETCH(QString, delay);
+    QFETCH(int, answered);
+    QFETCH(int, requests);
+    SimFixture sim;
+    QVERIFY(startModule(sim, {"--pace", "--delay", delay}));
+    RtuProvider provider(QStringLiteral("pty"), 1);
+    SignalLog log(&provider);
+    provider.openPort(lineSettings(sim.programPort()));
+
+    for (int i = 0; i < 2; ++i)
+        provider.readUnit(QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0x2400, 56));
+    QTRY_COMPARE_WITH_TIMEOUT(log.count("readCurUnit") + log.count("readDataError"), 2, 15000);
+    QCOMPARE(log.count("readCurUnit"), answered);
+    QTest::qWait(300); // the last late reply ends
+    QStringList heard;
+    for (const QJsonObject &entry : sim.log())
+        heard << entry.value("event").toString(entry.value("outcome").toString());
+    QCOMPARE(heard.join(' '), QStringLiteral("ok ").repeated(requests).trimmed());
     provider.closePort();
 }
 

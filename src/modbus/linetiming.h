@@ -1,0 +1,35 @@
+#pragma once
+
+#include "rtusettings.h"
+
+#include <QModbusDataUnit>
+
+// Time on the serial line. Qt's RTU client times a request from its send to
+// the last byte of the reply, so one fixed time-out cuts off a long reply
+// that began in time; these functions size the time-out to the request.
+namespace zt::line {
+
+// Bits of one character: start bit, data bits, parity bit, stop bits.
+int characterBits(const RtuSettings &settings);
+
+enum class Direction { Read, Write };
+
+// Whole RTU frames (server address, PDU, CRC) of a request and its reply.
+int requestBytes(const QModbusDataUnit &unit, Direction direction);
+int replyBytes(const QModbusDataUnit &unit, Direction direction);
+
+// Milliseconds that `bytes` take on the line, rounded up.
+int transmissionMs(int bytes, int baudRate, int characterBits);
+
+// The silence that ends a frame: 3.5 characters, rounded up.
+int frameGapMs(int baudRate, int characterBits);
+
+// A module gets this long from the request's last byte to its reply's first.
+constexpr int AnswerWithinMs = 1000;
+
+// The client's time-out for one request: AnswerWithinMs plus the time the
+// request and its expected reply take on the line.
+int responseTimeoutMs(const QModbusDataUnit &unit, Direction direction, int baudRate,
+                      int characterBits);
+
+} // namespace zt::line
