@@ -39,6 +39,9 @@ bool Line::send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_poi
         crc ^= 0xFFFF;
     frame.push_back(uint8_t(crc & 0xFF));
     frame.push_back(uint8_t(crc >> 8));
+    if (garble_)
+        for (uint8_t &byte : frame)
+            byte = uint8_t(~byte);
 
     if (!pace_) {
         std::this_thread::sleep_until(requestArrived + turnaround);

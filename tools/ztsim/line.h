@@ -13,7 +13,9 @@ uint16_t crc16(const uint8_t *data, size_t length);
 // CRC low byte first), either at once or at the pace of a 9600-baud line.
 class Line {
 public:
-    Line(int fd, bool pace) : fd_(fd), pace_(pace) {}
+    // A garbling line sends every byte of a reply inverted: bytes that form
+    // no frame, as a master at another speed or format reads them.
+    Line(int fd, bool pace, bool garble) : fd_(fd), pace_(pace), garble_(garble) {}
 
     // The reply goes out no earlier than `turnaround` after the request's
     // end. A paced line keeps 3.5 characters of silence at least and counts
@@ -26,10 +28,14 @@ public:
     bool send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_point requestArrived,
               size_t requestBytes, std::chrono::microseconds turnaround, bool corruptCrc);
 
+    // Sends `length` bytes back at once.
+    void echo(const uint8_t *data, size_t length) { writeAll(data, length); }
+
 private:
     void writeAll(const uint8_t *data, size_t length);
     int bytesWaiting() const;
 
     int fd_;
     bool pace_;
+    bool garble_;
 };

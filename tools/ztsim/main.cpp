@@ -4,6 +4,7 @@
 #include "line.h"
 #include "module.h"
 #include "options.h"
+#include "registermap.h"
 #include "server.h"
 #include "statefile.h"
 
@@ -65,6 +66,12 @@ bool rebootSilence(modbus_t *ctx)
     return true;
 }
 
+// Parity (0 none, 1 odd, 2 even) in the high byte, stop bits in the low one.
+uint16_t plbFormatCode(char parity, int stopBits)
+{
+    return uint16_t((parity == 'O' ? 1 : parity == 'E' ? 2 : 0) << 8 | stopBits);
+}
+
 }  // namespace
 
 int main(int argc, char **argv)
@@ -90,10 +97,20 @@ int main(int argc, char **argv)
     if (!log.open(options.logFile, error))
         return failWith(error);
 
-    modbus_t *ctx = modbus_new_rtu(options.device.c_str(), 9600, 'N', 8, 1);
+    char parity = 'N';
+    int stopBits = 1;
+    parseFormat(options.format, parity, stopBits);  // 8N1 unless --format
+    if (module.type().isPlb()) {
+        if (options.address)
+            module.restore(reg::PlbAddress, uint16_t(options.address));
+        if (!options.format.empty())
+            module.restore(reg::PlbFormat, plbFormatCode(parity, stopBits));
+    }
+
+    modbus_t *ctx = modbus_new_rtu(options.device.c_str(), 9600, parity, 8, stopBits);
     if (!ctx)
         return failWith("cannot use device " + options.device + ": " + modbus_strerror(errno));
-    modbus_set_slave(ctx, Server::Address);
+    modbus_set_slave(ctx, serverAddress(options));
     modbus_set_response_timeout(ctx, 0, 1000);  // see the other-server case below
     if (modbus_connect(ctx) == -1) {
         const int code = errno;
@@ -107,7 +124,7 @@ int main(int argc, char **argv)
 
     const int fd = modbus_get_socket(ctx);
     const Clock::time_point started = Clock::now();
-    Line line(fd, options.pace);
+    Line line(fd, options.pace, options.garble);
     Server server(module, options, line, log, state);
     uint8_t adu[MODBUS_RTU_MAX_ADU_LENGTH];
     bool lineGone = false;

@@ -12,6 +12,7 @@ enum OptionId {
     OptType = 1000, OptDevice, OptFirmware, OptState, OptLog, OptSilent, OptFailAfter,
     OptException, OptDelay, OptCorruptCrc, OptPace, OptHelp,
     OptDropWrites, OptRefuseWrites, OptLiveValues,
+    OptAddress, OptFormat, OptGarble, OptEcho,
 };
 
 // Decimal, or hexadecimal with a 0x prefix.
@@ -142,6 +143,21 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
         o.refusedWrites.push_back(injected);
         return true;
     }
+    case OptAddress:
+        return parseInteger(arg, 1, 247, o.address)
+               || fail(error, "--address needs a server address 1..247, not '" + arg + "'");
+    case OptFormat: {
+        char parity;
+        int stopBits;
+        o.format = arg;
+        return parseFormat(arg, parity, stopBits) || fail(error, "--format needs 8N1, 8N2, 8O1 or 8E1, not '" + arg + "'");
+    }
+    case OptGarble:
+        o.garble = true;
+        return true;
+    case OptEcho:
+        o.echo = true;
+        return true;
     case OptLiveValues:
         return parseLiveValues(arg, o.liveValues)
                || fail(error, "--live-values needs up to 8 floats or '.', e.g. nan,inf,.,1e30; not '"
@@ -151,6 +167,15 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
 }
 
 }  // namespace
+
+bool parseFormat(const std::string &format, char &parity, int &stopBits)
+{
+    if (format != "8N1" && format != "8N2" && format != "8O1" && format != "8E1")
+        return false;
+    parity = format[1];
+    stopBits = format[2] - '0';
+    return true;
+}
 
 ParseResult parseOptions(int argc, char **argv, Options &options, std::string &error)
 {
@@ -170,6 +195,10 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
         {"drop-writes", required_argument, nullptr, OptDropWrites},
         {"refuse-writes", required_argument, nullptr, OptRefuseWrites},
         {"live-values", required_argument, nullptr, OptLiveValues},
+        {"address", required_argument, nullptr, OptAddress},
+        {"format", required_argument, nullptr, OptFormat},
+        {"garble", no_argument, nullptr, OptGarble},
+        {"echo", no_argument, nullptr, OptEcho},
         {nullptr, 0, nullptr, 0},
     };
     opterr = 0;
@@ -203,8 +232,8 @@ std::string helpText()
     return "Usage: ztsim --type NAME --device PATH [options]\n"
            "\n"
            "Serves one simulated ZT or PLB converter module as Modbus RTU server 1,\n"
-           "9600 baud 8N1, on a serial device: identification, configuration, live\n"
-           "values and commands, with faults to inject for tests.\n"
+           "9600 baud 8N1 (or --address, --format), on a serial device: identification,\n"
+           "configuration, live values and commands, with faults to inject for tests.\n"
            "\n"
            "Module:\n"
            "  --type NAME            module type, one of:\n"
@@ -213,6 +242,11 @@ std::string helpText()
            "  --firmware DD.MM.YY    firmware date the module reports (default 12.05.23)\n"
            "  --state FILE           load the configuration from FILE at start; save it\n"
            "                         there after every accepted write and at exit\n"
+           "  --address N            answer as server N (1..247) instead of 1; a PLB type\n"
+           "                         also reports N in its address register\n"
+           "  --format F             character format 8N1, 8N2, 8O1 or 8E1: the device is\n"
+           "                         opened with it and a PLB type reports it; a pty\n"
+           "                         carries no parity, so use --garble for a mismatch\n"
            "\n"
            "Faults and observation:\n"
            "  --silent               never answer\n"
@@ -234,6 +268,10 @@ std::string helpText()
            "                         (a module that does not keep a setting); repeatable\n"
            "  --refuse-writes ADDR:CODE  answer writes that include ADDR with exception\n"
            "                         CODE, reads as usual; repeatable\n"
+           "  --garble               send each reply as bytes that form no valid frame, as\n"
+           "                         a master at another speed or format would read it\n"
+           "  --echo                 send each request back before the reply, as an\n"
+           "                         adapter that echoes what it transmits\n"
            "  --log FILE             append one JSON object per request to FILE: time (s\n"
            "                         since start), function, address, count (reads and\n"
            "                         function 16), values (writes), outcome (ok,\n"

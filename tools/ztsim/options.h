@@ -27,7 +27,18 @@ struct Options {
     // Writes that touch these registers are answered with the exception; reads are not.
     std::vector<InjectedException> refusedWrites;
     std::vector<std::optional<float>> liveValues;  // forced live floats; empty: measured
+    long address = 0;        // server address; 0: 1, and a PLB module's address register as it is
+    std::string format;      // 8N1, 8N2, 8O1 or 8E1; empty: 8N1, and a PLB module's format register as it is
+    bool garble = false;     // replies go out as bytes that form no frame
+    bool echo = false;       // each request comes back before the reply
 };
+
+// The server address the module answers as.
+inline int serverAddress(const Options &options) { return options.address ? int(options.address) : 1; }
+
+// Parity ('N', 'O', 'E') and stop bits of a format such as "8E1"; false for
+// anything but 8N1, 8N2, 8O1 and 8E1.
+bool parseFormat(const std::string &format, char &parity, int &stopBits);
 
 enum class ParseResult { Run, Help, Error };
 

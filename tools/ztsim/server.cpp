@@ -34,8 +34,11 @@ uint8_t exceptionFor(WriteStatus status)
 bool Server::handle(const uint8_t *adu, int length, double now, Clock::time_point received)
 {
     // Frames for other servers (and broadcasts) are not for this module.
-    if (length < 4 || adu[0] != Address)
+    if (length < 4 || adu[0] != address_)
         return false;
+    // An echoing adapter returns what the master sent, answered or not.
+    if (options_.echo)
+        line_.echo(adu, size_t(length));
     const Request request = parseRequest(adu + 1, length - 3);
 
     if (silentNow()) {
@@ -61,7 +64,7 @@ bool Server::handle(const uint8_t *adu, int length, double now, Clock::time_poin
     // Logged before the reply leaves, so that whoever got the reply finds
     // the request in the log.
     log_.record(now, request, outcome);
-    if (line_.send(Address, pdu, received, size_t(length), std::chrono::milliseconds(options_.delayMs),
+    if (line_.send(address_, pdu, received, size_t(length), std::chrono::milliseconds(options_.delayMs),
                    corrupt))
         log_.event(now + std::chrono::duration<double>(Clock::now() - received).count(), "collision");
 

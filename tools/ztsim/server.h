@@ -13,10 +13,9 @@
 // ask for, and records each one in the log.
 class Server {
 public:
-    static constexpr uint8_t Address = 1;
-
     Server(Module &module, const Options &options, Line &line, JsonLog &log, const StateFile &state)
-        : module_(module), options_(options), line_(line), log_(log), state_(state) {}
+        : module_(module), options_(options), line_(line), log_(log), state_(state),
+          address_(uint8_t(serverAddress(options))) {}
 
     // Handles one received frame (server address, PDU, CRC already checked).
     // Returns true when the request was an accepted reboot command.
@@ -34,6 +33,7 @@ private:
     Line &line_;
     JsonLog &log_;
     const StateFile &state_;
+    const uint8_t address_;
     long requests_ = 0;
     long replies_ = 0;
 };
