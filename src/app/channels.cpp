@@ -256,8 +256,10 @@ void MainWindow::writeRs485Choice(Rs485List list)
     const int row = rs485Box(*ui, speed)->currentIndex();
     if (row < 0 || row >= (speed ? zt::rs485::SpeedCount : zt::rs485::FormatCount))
         return;
-    WriteNewValueZT(Holding, speed ? zt::reg::PlbSpeed : zt::reg::PlbFormat, 1,
-                    speed ? zt::rs485::speedCodeOfRow(row) : zt::rs485::formatCodeOfRow(row));
+    const int address = speed ? zt::reg::PlbSpeed : zt::reg::PlbFormat;
+    const quint16 code = speed ? zt::rs485::speedCodeOfRow(row) : zt::rs485::formatCodeOfRow(row);
+    WriteNewValueZT(Holding, address, 1, code);
+    offerLineChange(address, code);
 }
 
 // The form's slots.
@@ -302,6 +304,7 @@ void MainWindow::on_CHB_AI_FAST_CH0_stateChanged(int)
 void MainWindow::on_BT_Set_RS_Settings_clicked()
 {
     WriteNewValueZT(Holding, zt::reg::PlbAddress, 1, quint16(ui->NumB_ADR->value()));
+    offerLineChange(zt::reg::PlbAddress, quint16(ui->NumB_ADR->value()));
 }
 
 void MainWindow::on_CB_RS485Speed_currentIndexChanged(int) { rs485ListChanged(Rs485List::Speed); }

@@ -13,13 +13,11 @@
 #include "userprompts.h"
 
 #include <QFileInfo>
-#include <QSerialPort>
+#include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
 
 namespace {
-constexpr int ModuleAddress = 1;
-constexpr int LineSpeed = 9600;
 constexpr int WatchdogMs = 3000;
 } // namespace
 
@@ -57,30 +55,41 @@ void MainWindow::on_BT_Open_Connect_clicked()
 
 RtuSettings MainWindow::getRtuSet(QString portname, int speed)
 {
-    return RtuSettings{portname, speed, 8, int(QSerialPort::NoParity), int(QSerialPort::OneStop)};
+    zt::line::LineSettings line = lineSettings;
+    line.baudRate = speed;
+    return zt::line::rtuSettings(portname, line);
 }
 
-void MainWindow::openSerialPort()
+// Whether the chosen port can be tried at all; says why not.
+bool MainWindow::portReady(const QString &name)
 {
-    const QString name = ui->cbPorts->currentText();
     if (name.isEmpty()) {
         prompts->critical(this, msg::ErrorTitle, msg::NoPortName);
-        return;
+        return false;
     }
     ports = portEnumerator->availablePorts();
     const bool listed = ports.contains(name);
     if (!listed && !(namedPorts.contains(name) && QFileInfo::exists(name))) {
         prompts->critical(this, msg::ErrorTitle, msg::PortGone);
-        return;
+        return false;
     }
     if (listed && portEnumerator->isBusy(name)) {
         prompts->critical(this, msg::ErrorTitle, msg::PortBusy);
-        return;
+        return false;
     }
+    return true;
+}
+
+void MainWindow::openSerialPort()
+{
+    const QString name = ui->cbPorts->currentText();
+    if (!portReady(name))
+        return;
 
     ui->BT_Open_Connect->setEnabled(false);
     releaseProvider();
-    provider = new RtuProvider(name, ModuleAddress, this);
+    linePort = name;
+    provider = new RtuProvider(name, lineSettings.address, this);
     connect(provider, SIGNAL(sendStatus(QString)), this, SLOT(onShowStatus(QString)));
     connect(provider, SIGNAL(writeDataEnd()), this, SLOT(onWriteDataEnd()));
     connect(provider, SIGNAL(writeDataError()), this, SLOT(onWriteDataError()));
@@ -88,7 +97,7 @@ void MainWindow::openSerialPort()
     connect(provider, SIGNAL(readDataError()), this, SLOT(onModulReadDataError()));
     connect(provider, SIGNAL(closeDevice()), this, SLOT(onCloseDeviceZT()));
 
-    provider->openPort(getRtuSet(name, LineSpeed), false);
+    provider->openPort(getRtuSet(name, lineSettings.baudRate), false);
     if (!provider->opened) {
         // Nothing to wait for: say at once why the port did not open.
         releaseProvider();
@@ -96,6 +105,7 @@ void MainWindow::openSerialPort()
         prompts->critical(this, msg::ErrorTitle, openFailureText(name));
         return;
     }
+    lineStatus->setText(zt::line::describe(lineSettings));
     requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);
     watchdogTimer->start(WatchdogMs);
 }
@@ -123,6 +133,7 @@ void MainWindow::requestBlock(QModbusDataUnit::RegisterType table, int start, in
 void MainWindow::disconnectFromModule()
 {
     ui->BT_Open_Connect->setText(msg::Connect);
+    lineStatus->clear();
     pollTimer->stop();
     watchdogTimer->stop();
     rereadTimer->stop();
@@ -168,9 +179,15 @@ void MainWindow::onModulReadDataError()
         onTimerTimeOut();
         return;
     }
+    const int exceptionCode = provider ? provider->lastExceptionCode() : 0;
     pollTimer->stop();
     watchdogTimer->stop();
     disconnectFromModule();
+    // A module that refuses a read is no broken cable: say what it answered.
+    if (exceptionCode != 0) {
+        prompts->critical(this, msg::ErrorTitle, moduleAnsweredText(exceptionCode));
+        return;
+    }
     // After the close, whose own status text would hide the reason.
     onShowStatus(msg::ModuleReadError);
 }
@@ -185,8 +202,13 @@ void MainWindow::onWriteDataError()
 void MainWindow::onTimerTimeOut()
 {
     watchdogTimer->stop();
+    const bool connecting = !isConnected();
+    const int exceptionCode = provider ? provider->lastExceptionCode() : 0;
     disconnectFromModule();
-    prompts->critical(this, msg::ErrorTitle, msg::ConnectionTimeout);
+    if (connecting)
+        explainFailedAttempt(exceptionCode);
+    else
+        prompts->critical(this, msg::ErrorTitle, msg::ConnectionTimeout);
 }
 
 void MainWindow::onTimerReadData()

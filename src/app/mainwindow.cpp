@@ -55,6 +55,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(ui->action_cal_show, &QAction::triggered, this, &MainWindow::on_action_cal_show);
     connect(ui->action_update, SIGNAL(triggered()), this, SLOT(onUpdate()));
     connect(ui->action_about, SIGNAL(triggered()), this, SLOT(onAbout()));
+    setUpLineSettings();
 
     watchdogTimer = new QTimer(this);
     // A coarse timer may fire late enough to lose the race with the client's

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "line/linesettings.h"
 #include "modbus/rtusettings.h"
 #include "module/catalogue.h"
 #include "settings/filewrite.h"
@@ -23,6 +24,7 @@ class BlockWatch;
 
 class AboutDialog;
 class PortEnumerator;
+class QLabel;
 class QSettings;
 class QStatusBar;
 class QTimer;
@@ -33,6 +35,10 @@ class zt_settings;
 
 namespace Ui {
 class MainWindow;
+}
+
+namespace zt::line {
+struct Answer;
 }
 
 // What the window is started with besides its parent.
@@ -227,6 +233,27 @@ private:
     QTimer *rereadTimer = nullptr;  // the configuration re-read after writes
     UserPrompts *prompts = nullptr;
     PortEnumerator *portEnumerator = nullptr;
+
+    // Line settings, the module search, and why a module did not answer
+    // (linesettings.cpp, modulesearch.cpp, lineanswer.cpp).
+    bool portReady(const QString &name);
+    void setUpLineSettings();
+    void editLineSettings();
+    void searchModule();
+    void useLineSettings(const zt::line::LineSettings &settings); // stored, then connected with
+    void explainFailedAttempt(int exceptionCode);
+    void showLineAnswer(const zt::line::Answer &answer);
+    QString moduleAnsweredText(int exceptionCode) const;
+    void offerLineChange(int address, quint16 value);
+    void followModuleLine(int address, quint16 value);
+    zt::line::LineSettings lineSettings;
+    QString linePort; // of the last connect attempt
+    QLabel *lineStatus = nullptr;
+    struct OfferedLine {
+        zt::line::LineSettings settings;
+        QPointer<RtuProvider> on; // the connection whose module took it
+    };
+    OfferedLine offeredLine;
 
     // Commissioning: the module against a settings file, and the module
     // record (commission.cpp).

@@ -68,4 +68,39 @@ constexpr auto ReportFilter = "PDF (*.pdf)";
 constexpr auto ReportSaved = "Отчёт о модуле сохранён в %1";
 constexpr auto ReportFailed = "Не удалось сохранить отчёт %1: %2";
 
+// Line settings, the module search, and why a module did not answer. %1 is
+// the line as the status bar names it ("9600 8N1, адрес 1").
+constexpr auto LineSettingsAction = "Параметры связи…";
+constexpr auto ModuleSearchAction = "Поиск модуля…";
+constexpr auto LineTitle = "Параметры связи";
+constexpr auto LineFollowQuestion = "Модуль принял новые параметры связи: %1.\nПереподключиться с ними?";
+constexpr auto SearchTitle = "Поиск модуля";
+constexpr auto SearchTrying = "Проверяется: %1";
+constexpr auto CancelButton = "Отмена";
+constexpr auto SearchNotFound = "Модуль не найден ни на одной скорости, ни в одном формате, ни по одному адресу.\n"
+                                "Проверьте питание модуля и подключение линий A и B.";
+constexpr auto NoAnswer = "Ошибка соединения: модуль не отвечает (%1), на линии ни одного байта.\n"
+                          "Проверьте питание модуля, подключение линий A и B (не перепутаны ли они) и "
+                          "параметры связи (Режимы работы → Параметры связи…). Модуль с неизвестными "
+                          "параметрами найдёт поиск: Режимы работы → Поиск модуля…";
+constexpr auto EchoAnswer = "Ошибка соединения: адаптер RS-485 возвращает отправленный запрос (эхо), "
+                            "и программа не может выделить ответ модуля.\n"
+                            "Отключите эхо в настройках адаптера или возьмите адаптер с автоматическим "
+                            "переключением приёма и передачи.";
+constexpr auto GarbageAnswer = "Ошибка соединения: с линии приходят байты, но не кадр Modbus RTU (%1).\n"
+                               "Вероятно, модуль настроен на другую скорость или формат. Найти его: "
+                               "Режимы работы → Поиск модуля…";
+constexpr auto OtherAddressQuestion = "Ошибка соединения: на запрос к адресу %1 ответил модуль с адресом %2.\n"
+                                      "Соединиться по адресу %2?";
+constexpr auto LateAnswer = "Ошибка соединения: модуль ответил только на повторный запрос (%1).\n"
+                            "Попробуйте соединиться ещё раз.";
+constexpr auto ModuleAnswered = "Модуль ответил: %1 (%2)";
+// Modbus exception codes 1 to 11; the others have no name.
+constexpr const char *ExceptionNames[] = {
+    "недопустимая функция", "недопустимый адрес", "недопустимое значение", "сбой устройства",
+    "запрос принят, выполняется", "устройство занято", "отказ в выполнении", "ошибка чётности памяти",
+    "", "шлюз: путь недоступен", "шлюз: устройство не ответило",
+};
+constexpr auto UnnamedException = "исключение";
+
 } // namespace msg

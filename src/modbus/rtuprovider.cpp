@@ -306,11 +306,13 @@ void RtuProvider::finishRead(QModbusReply *reply)
         emit readCurUnit(lastUnit);
         return;
     case QModbusDevice::ProtocolError:
+        readException = exceptionCodeOf(reply);
         qCWarning(lcModbus).noquote() << QStringLiteral("Ошибка чтения: %1 (Mobus exception: 0x%2)")
                                               .arg(reply->errorString())
                                               .arg(exceptionCodeOf(reply), 0, 16);
         break;
     default:
+        readException = 0;
         qCWarning(lcModbus).noquote()
             << QStringLiteral("Модуль ID: %3 не отвечает или отсутствует на линии: %1 (code: 0x%2) ")
                    .arg(reply->errorString())

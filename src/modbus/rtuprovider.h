@@ -41,6 +41,10 @@ public:
     // write, a refused one included (writeDataError() follows it then).
     bool lastWriteConfirmed() const { return writeConfirmed; }
 
+    // The exception code with which the module refused the read whose
+    // readDataError() is being delivered; 0 when it did not answer at all.
+    int lastExceptionCode() const { return readException; }
+
     static QString readStatusText(int serverAddress, int address);
     static QString writeStatusText(int serverAddress, int address, quint16 firstValue);
 
@@ -102,6 +106,7 @@ private:
     QSet<QModbusReply *> outstanding;
     QString lastOpenError;
     bool writeConfirmed = false;
+    int readException = 0;
 
     QQueue<Request> queue;
     Request current;

@@ -35,6 +35,7 @@ bool perform(WindowHarness &h, const QStringList &s)
         QTest::keyClick(list->view(), Qt::Key_Return);
     }
     if (s[0] == "disconnect") h.clickConnect();
+    if (s[0] == "decline") h.prompts.answers << false;  // the next question
     if (s[0] == "idle") return QTest::qWaitFor([&] { return h.isIdle(); }, 10000);
     if (s[0] == "await")  // polling stops at a write and goes on once its re-read has ended
         return h.waitForLiveValues() && h.waitForLiveValues();
@@ -102,10 +103,12 @@ void tst_Channels::controls_data()
         << Writes{{0x2520, 1}, {0x2520, 3}, {0x2520, 3}} << L() << L{"CHB_INV_CH0.checked=true", "CHB_INV_CH1.checked=true"};
     QTest::newRow("A3, cold junction mirrored") << ti << L{"set CB_Modul_range_CH1 currentIndex 11", "click CHB_TI_CH1"} << Writes{{0x2401, 11}, {0x2470, 0}, {0x2470, 0}}
                                                 << L() << L{"CB_Modul_range_CH1.currentIndex=11", "CHB_TI_CH0.checked=false", "CHB_TI_CH1.checked=false"};
-    QTest::newRow("picks from the popup") << plb << L{"pick CB_RS485Speed 6", "pick CB_RS485Parametrs 3"} << Writes{{0x200C, 0x020A}, {0x200D, 0x0201}} << L()
+    const QString follow = "Модуль принял новые параметры связи: %1.\nПереподключиться с ними?";
+    QTest::newRow("picks from the popup") << plb << L{"decline", "decline", "pick CB_RS485Speed 6", "pick CB_RS485Parametrs 3"} << Writes{{0x200C, 0x020A}, {0x200D, 0x0201}}
+                                          << L{follow.arg("115200 8N1, адрес 1"), follow.arg("115200 8E1, адрес 1")}
                                           << L{"CB_RS485Speed.currentText=115200", "CB_RS485Parametrs.currentText=8E1"};
-    QTest::newRow("steps settle, the address goes at once") << plb << L{"down CB_RS485Speed 4", "set NumB_ADR value 247", "click BT_Set_RS_Settings"}
-                                                            << Writes{{0x2005, 247}, {0x200C, 0x020A}} << L() << L{"CB_RS485Speed.currentText=115200", "NumB_ADR.value=247"};
+    QTest::newRow("steps settle, the address goes at once") << plb << L{"decline", "decline", "down CB_RS485Speed 4", "set NumB_ADR value 247", "click BT_Set_RS_Settings"}
+                                                            << Writes{{0x2005, 247}, {0x200C, 0x020A}} << L{follow.arg("9600 8N1, адрес 247"), follow.arg("115200 8N1, адрес 247")} << L{"CB_RS485Speed.currentText=115200", "NumB_ADR.value=247"};
     QTest::newRow("refused") << ti << L{"sim --exception 0x24E1:3", "type ED_VALUE_MAX_CH0 900", "click BT_Set_MAX_CH0", "idle"} << Writes() << L{"Ошибка связи"} << L();
 }
 

@@ -104,14 +104,15 @@ void tst_Connection::silentModuleTimesOutThenRetryWorks()
     QVERIFY(!h.connectButton()->isEnabled());
     QTest::qWait(2000);
     QVERIFY(h.prompts.boxes.isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(h.prompts.texts(), QStringList{"Ошибка соединения"}, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(h.prompts.boxes.size(), 1, 3000);
+    QVERIFY(h.prompts.texts().first().startsWith("Ошибка соединения: модуль не отвечает (9600 8N1, адрес 1)"));
     QVERIFY(h.isIdle());
 
     // The same port at once: released, not "Порт занят".
     QVERIFY(h.sim.restartSimulator());
     QVERIFY(h.connectAndPoll());
     QTest::qWait(3500); // the abandoned read must not come back as an error
-    QCOMPARE(h.prompts.texts(), QStringList{"Ошибка соединения"});
+    QCOMPARE(h.prompts.boxes.size(), 1);
     QCOMPARE(h.connectButton()->text(), QStringLiteral("Отключиться"));
 }
 
@@ -228,9 +229,10 @@ void tst_Connection::shortReplyEndsTheAttempt()
     h.clickConnect();
     QVector<quint16> block{2021, 7, 0x0107};
     h.window->onSetReadStendData(QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0x2000, block));
-    QVERIFY(h.isIdle());
+    QTRY_VERIFY(h.isIdle()); // once the line has been listened to
     QCOMPARE(h.widget<QComboBox>("CB_Modul_name")->currentIndex(), 0);
-    QCOMPARE(h.prompts.texts(), QStringList{"Ошибка соединения"});
+    QCOMPARE(h.prompts.boxes.size(), 1);
+    QVERIFY(h.prompts.texts().first().startsWith("Ошибка соединения"));
 }
 
 void tst_Connection::refreshKeepsNamedDevice()

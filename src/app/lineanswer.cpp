@@ -1,0 +1,88 @@
+// Why a connect attempt failed, from what was observed: the module's
+// exception reply, or else what the raw line returns to one more
+// identification request, sent once the Modbus client has let the port go.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "messages.h"
+#include "userprompts.h"
+#include "line/lineprober.h"
+#include "module/catalogue.h"
+
+#include <iterator>
+
+QString MainWindow::moduleAnsweredText(int exceptionCode) const
+{
+    const bool named = exceptionCode >= 1 && exceptionCode <= int(std::size(msg::ExceptionNames))
+                       && *msg::ExceptionNames[exceptionCode - 1];
+    const char *name = named ? msg::ExceptionNames[exceptionCode - 1] : msg::UnnamedException;
+    return QString::fromUtf8(msg::ModuleAnswered)
+        .arg(QString::fromUtf8(name), QStringLiteral("%1").arg(exceptionCode, 2, 16, QLatin1Char('0')).toUpper());
+}
+
+// The connect button waits for the answer: the probe holds the port.
+void MainWindow::explainFailedAttempt(int exceptionCode)
+{
+    using zt::line::LineProber;
+    if (exceptionCode != 0) {
+        prompts->critical(this, msg::ErrorTitle, moduleAnsweredText(exceptionCode));
+        return;
+    }
+    auto *prober = new LineProber(this);
+    if (!prober->open(linePort)) {
+        delete prober;
+        prompts->critical(this, msg::ErrorTitle, msg::ConnectionTimeout);
+        return;
+    }
+    ui->BT_Open_Connect->setEnabled(false);
+    auto done = [this, prober] {
+        prober->close();
+        prober->deleteLater();
+        setVis();
+    };
+    connect(prober, &LineProber::lineLost, this, [this, done] {
+        done();
+        prompts->critical(this, msg::ErrorTitle, msg::ConnectionTimeout);
+    });
+    connect(prober, &LineProber::answered, this, [this, done](const zt::line::Answer &answer) {
+        done();
+        showLineAnswer(answer);
+    });
+    prober->probe(lineSettings);
+}
+
+void MainWindow::showLineAnswer(const zt::line::Answer &answer)
+{
+    using zt::line::Answer;
+    const QString line = zt::line::describe(lineSettings);
+    QString text;
+    switch (answer.kind) {
+    case Answer::Nothing:
+        text = QString::fromUtf8(msg::NoAnswer).arg(line);
+        break;
+    case Answer::Echo:
+        text = msg::EchoAnswer;
+        break;
+    case Answer::Garbage:
+        text = QString::fromUtf8(msg::GarbageAnswer).arg(line);
+        break;
+    case Answer::Exception:
+        text = moduleAnsweredText(answer.exceptionCode);
+        break;
+    case Answer::Reply:
+        text = zt::decodeIdentification(answer.registers).valid ? QString::fromUtf8(msg::LateAnswer).arg(line)
+                                                                 : QString::fromUtf8(msg::DeviceNotRecognised);
+        break;
+    case Answer::OtherAddress: {
+        const QString question = QString::fromUtf8(msg::OtherAddressQuestion).arg(lineSettings.address).arg(answer.address);
+        if (prompts->question(this, msg::ErrorTitle, question)) {
+            zt::line::LineSettings other = lineSettings;
+            other.address = answer.address;
+            useLineSettings(other);
+        }
+        return;
+    }
+    }
+    prompts->critical(this, msg::ErrorTitle, text);
+}

@@ -1,0 +1,77 @@
+// "Поиск модуля…": every line setting on the chosen port, most likely first,
+// with a progress dialog that can stop it at any moment. A module found is
+// connected with its settings, which are kept for the next start.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "messages.h"
+#include "userprompts.h"
+#include "line/modulesearch.h"
+
+#include <QProgressBar>
+#include <QProgressDialog>
+
+void MainWindow::searchModule()
+{
+    using zt::line::ModuleSearch;
+    if (isOffline()) {
+        prompts->critical(this, msg::ErrorTitle, msg::OfflineNoTransfer);
+        return;
+    }
+    if (isConnected())
+        disconnectFromModule();
+    const QString port = ui->cbPorts->currentText();
+    if (!portReady(port))
+        return;
+    auto *search = new ModuleSearch(this);
+    auto *progress = new QProgressDialog(this);
+    progress->setWindowTitle(msg::SearchTitle);
+    progress->setCancelButtonText(msg::CancelButton);
+    progress->setWindowModality(Qt::WindowModal);
+    // The bar is set directly: QProgressDialog::setValue() runs the event
+    // loop in a modal dialog, and the next try would start inside it.
+    auto *bar = new QProgressBar(progress);
+    progress->setBar(bar);
+
+    connect(search, &ModuleSearch::trying, progress, [progress, bar](int index, const zt::line::LineSettings &candidate) {
+        bar->setValue(index);
+        progress->setLabelText(QString::fromUtf8(msg::SearchTrying).arg(zt::line::describe(candidate)));
+    });
+    // Cancel, Esc and the close button all end here.
+    connect(progress, &QProgressDialog::canceled, search, [search, progress] {
+        search->cancel();
+        search->deleteLater();
+        progress->deleteLater();
+    });
+    connect(search, &ModuleSearch::finished, this,
+            [this, search, progress](ModuleSearch::Outcome outcome, const zt::line::LineSettings &found) {
+                search->deleteLater();
+                progress->disconnect(search);
+                progress->hide();
+                progress->deleteLater();
+                switch (outcome) {
+                case ModuleSearch::Outcome::Found:
+                    useLineSettings(found);
+                    return;
+                case ModuleSearch::Outcome::NotFound:
+                    prompts->critical(this, msg::ErrorTitle, msg::SearchNotFound);
+                    return;
+                case ModuleSearch::Outcome::Echo:
+                    prompts->critical(this, msg::ErrorTitle, msg::EchoAnswer);
+                    return;
+                case ModuleSearch::Outcome::LineLost:
+                    prompts->critical(this, msg::ErrorTitle, msg::PortGone);
+                    return;
+                }
+            });
+
+    if (!search->start(port, lineSettings)) {
+        delete search;
+        delete progress;
+        prompts->critical(this, msg::ErrorTitle, openFailureText(port));
+        return;
+    }
+    bar->setMaximum(search->candidateCount());
+    progress->show();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "line/linesettings.h"
+#include "line/rtuframe.h"
+
+#include <QObject>
+#include <QVector>
+
+namespace zt::line {
+
+class LineProber;
+
+// Looks for a module on one port: tries the candidates of searchOrder() one
+// after the other, each with one identification request, until a frame
+// carries the module's identification. It only ever reads the
+// identification block: a search writes to no module.
+class ModuleSearch : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class Outcome {
+        Found,
+        NotFound,
+        Echo,     // the adapter returns every request: no try can tell anything
+        LineLost, // the port went away
+    };
+
+    explicit ModuleSearch(QObject *parent = nullptr);
+
+    // False when the port does not open (see errorString()); nothing is reported then.
+    bool start(const QString &portName, const LineSettings &current);
+    QString errorString() const;
+    int candidateCount() const { return candidates.size(); }
+    // Closes the port at once; nothing more is reported.
+    void cancel();
+
+signals:
+    void trying(int index, const zt::line::LineSettings &candidate);
+    // The port is closed by then. `found` is meaningful for Found only.
+    void finished(zt::line::ModuleSearch::Outcome outcome, const zt::line::LineSettings &found);
+
+private:
+    void tryNext();
+    void onAnswered(const Answer &answer, const LineSettings &asked);
+    void end(Outcome outcome, const LineSettings &found = {});
+
+    LineProber *prober;
+    QVector<LineSettings> candidates;
+    int next = 0;
+};
+
+} // namespace zt::line

@@ -1,0 +1,128 @@
+// Line settings, the order and pace of a module search, and what a raw
+// answer on the line means.
+
+#include "line/rtuframe.h"
+#include "line/searchplan.h"
+
+#include <QSet>
+#include <QtTest>
+
+using namespace zt::line;
+
+class tst_Line : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void searchOrder_data();
+    void searchOrder();
+    void searchTriesEverySettingOnce();
+    void tryWait_data();
+    void tryWait();
+    void classify_data();
+    void classify();
+};
+
+void tst_Line::searchOrder_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("address");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("candidate");
+
+    QTest::newRow("factory first") << 19200 << 3 << 5 << 0 << "9600 8N1, адрес 1";
+    QTest::newRow("then the current") << 19200 << 3 << 5 << 1 << "19200 8E1, адрес 5";
+    QTest::newRow("then every address at the current") << 19200 << 3 << 5 << 2 << "19200 8E1, адрес 1";
+    QTest::newRow("then 8N1 at the current speed") << 19200 << 3 << 5 << 248 << "19200 8N1, адрес 1";
+    QTest::newRow("current is factory: address 2 next") << 9600 << 0 << 1 << 1 << "9600 8N1, адрес 2";
+    QTest::newRow("19200 after every 9600 address") << 9600 << 0 << 1 << 247 << "19200 8N1, адрес 1";
+    QTest::newRow("2400 8O1 last") << 9600 << 0 << 1 << 6915 << "2400 8O1, адрес 247";
+}
+
+void tst_Line::searchOrder()
+{
+    QFETCH(int, speed);
+    QFETCH(int, format);
+    QFETCH(int, address);
+    QFETCH(int, index);
+    QFETCH(QString, candidate);
+    QCOMPARE(describe(zt::line::searchOrder({speed, format, address}).at(index)), candidate);
+}
+
+void tst_Line::searchTriesEverySettingOnce()
+{
+    QSet<QString> seen;
+    for (const LineSettings &candidate : zt::line::searchOrder({57600, 2, 200})) {
+        QVERIFY(isValid(candidate));
+        seen.insert(describe(candidate));
+    }
+    QCOMPARE(seen.size(), 7 * 4 * 247);
+}
+
+void tst_Line::tryWait_data()
+{
+    QTest::addColumn<int>("speed");
+    QTest::addColumn<int>("format");
+    QTest::addColumn<int>("ms");
+
+    QTest::newRow("2400 8N1") << 2400 << 0 << 266;
+    QTest::newRow("9600 8N1") << 9600 << 0 << 89;
+    QTest::newRow("9600 8E1: a parity bit more") << 9600 << 3 << 95;
+    QTest::newRow("19200 8N2") << 19200 << 1 << 63;
+    QTest::newRow("115200 8N1: mostly latency") << 115200 << 0 << 35;
+}
+
+void tst_Line::tryWait()
+{
+    QFETCH(int, speed);
+    QFETCH(int, format);
+    QFETCH(int, ms);
+    QCOMPARE(tryWaitMs(speed, format), ms);
+}
+
+void tst_Line::classify_data()
+{
+    QTest::addColumn<QByteArray>("received");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("address");
+    QTest::addColumn<int>("code"); // exception code, or the first register of a reply
+
+    const QByteArray request = QByteArray::fromHex("01032000000f0e0e");
+    QCOMPARE(identificationRequest(1), request);
+    auto frame = [](QByteArray bytes) {
+        const quint16 crc = crc16(bytes);
+        return bytes + char(crc & 0xFF) + char(crc >> 8);
+    };
+    const QByteArray reply = frame(QByteArray::fromHex("01031e07e5") + QByteArray(28, '\0'));
+    QByteArray inverted = reply;
+    for (char &byte : inverted)
+        byte = char(~byte);
+
+    QTest::newRow("nothing") << QByteArray() << int(Answer::Nothing) << 0 << 0;
+    QTest::newRow("echo") << request << int(Answer::Echo) << 0 << 0;
+    QTest::newRow("echo, then the reply") << request + reply << int(Answer::Echo) << 0 << 0;
+    QTest::newRow("inverted bytes") << inverted << int(Answer::Garbage) << 0 << 0;
+    QTest::newRow("cut short") << reply.left(34) << int(Answer::Garbage) << 0 << 0;
+    QTest::newRow("bad CRC") << reply.left(34) + 'x' << int(Answer::Garbage) << 0 << 0;
+    QTest::newRow("reply") << reply << int(Answer::Reply) << 1 << 2021;
+    QTest::newRow("noise, then the reply") << QByteArray("\x00\xff", 2) + reply << int(Answer::Reply) << 1 << 2021;
+    QTest::newRow("another address") << frame(QByteArray::fromHex("11031e07e5") + QByteArray(28, '\0'))
+                                     << int(Answer::OtherAddress) << 17 << 2021;
+    QTest::newRow("exception 02") << QByteArray::fromHex("018302c0f1") << int(Answer::Exception) << 1 << 2;
+}
+
+void tst_Line::classify()
+{
+    QFETCH(QByteArray, received);
+    QFETCH(int, kind);
+    QFETCH(int, address);
+    QFETCH(int, code);
+    const Answer answer = zt::line::classify(identificationRequest(1), received);
+    QCOMPARE(int(answer.kind), kind);
+    QCOMPARE(answer.address, address);
+    QCOMPARE(answer.kind == Answer::Exception ? answer.exceptionCode : answer.registers.value(0), code);
+}
+
+QTEST_MAIN(tst_Line)
+#include "tst_line.moc"
