@@ -59,12 +59,18 @@ QString plainText(const QWidget *w)
     return QString();
 }
 
+QWidget *find(QWidget *window, const char *pattern, int channel)
+{
+    const QString name = QString::fromLatin1(pattern);
+    return window->findChild<QWidget *>(name.contains(QLatin1String("%1")) ? name.arg(channel) : name);
+}
+
 void name(QWidget *window, const ChannelControl &c, const QString &channelSuffix, int channel)
 {
-    QWidget *control = window->findChild<QWidget *>(QString::fromLatin1(c.control).arg(channel));
+    QWidget *control = find(window, c.control, channel);
     if (!control)
         return;  // channel 1 has no fast-conversion box
-    QWidget *caption = c.caption ? window->findChild<QWidget *>(QString::fromLatin1(c.caption).arg(channel)) : control;
+    QWidget *caption = c.caption ? find(window, c.caption, channel) : control;
     if (auto *label = qobject_cast<QLabel *>(caption); label && c.caption)
         label->setBuddy(control);
     control->setAccessibleName(plainText(caption) + QString::fromUtf8(c.suffix) + channelSuffix);
