@@ -1,19 +1,23 @@
 // How long a user waits after pressing "Соединиться": until the module is
-// identified and until the first live values show (the poll timer adds
-// 700 ms after the read chain), and how long the read chain itself takes.
-// With "9600" the simulator paces its replies like a real line.
+// identified, until the form is complete (the inversion reply, the read
+// chain's last, decoded) and until the first live values show. Each is set
+// beside the least time its bytes take on the line: the requests and replies
+// the simulator logged, at 10 bits a byte with 3.5 characters of silence
+// before every frame and after the last. With "9600" the simulator paces
+// its replies like a real line; on a bare pty the times are the program's own.
+//   bench_connect [runs]
 
 #include "app/mainwindow.h"
 #include "app/userprompts.h"
+#include "benchutil.h"
+#include "modbus/rtuprovider.h"
+#include "module/registers.h"
 #include "simfixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -27,13 +31,25 @@ public:
 
 struct Sample
 {
-    qint64 identified = -1, chain = -1, live = -1;
+    double identified = -1, complete = -1, live = -1;
+    double completeLimit = -1, liveLimit = -1;
 };
 
-qint64 median(QVector<qint64> values)
+// The line limit of the requests logged up to and including the first one
+// `last` accepts.
+template<class Last>
+double limitUpTo(const QVector<QJsonObject> &log, Last last)
 {
-    std::sort(values.begin(), values.end());
-    return values.isEmpty() ? -1 : values.at(values.size() / 2);
+    int bytes = 0, frames = 0;
+    for (const QJsonObject &request : log) {
+        if (!request.contains(QStringLiteral("function")))
+            continue;
+        bytes += bench::exchangedBytes(request);
+        frames += 2;
+        if (last(request))
+            return bench::lineLimitMs(bytes, frames);
+    }
+    return -1;
 }
 
 Sample connectOnce(const QString &type, const QStringList &simArgs)
@@ -51,27 +67,31 @@ Sample connectOnce(const QString &type, const QStringList &simArgs)
     MainWindow window(options);
     window.show();
     auto *button = window.findChild<QPushButton *>("BT_Open_Connect");
-    auto *output = window.findChild<QLineEdit *>("ED_VALUE_OUT_CH0");
 
     QElapsedTimer clock;
     clock.start();
     button->click();
-    if (QTest::qWaitFor([&] { return button->text() == QStringLiteral("Отключиться"); }, 5000))
-        sample.identified = clock.elapsed();
-    if (QTest::qWaitFor([&] { return output->text() != QStringLiteral("0"); }, 5000))
-        sample.live = clock.elapsed();
-    // The read chain as the module saw it: from the identification request
-    // to the inversion request, the chain's last.
-    double first = -1, last = -1;
-    for (const QJsonObject &request : sim.log()) {
-        const int address = request.value("address").toInt();
-        if (address == 0x2000 && first < 0)
-            first = request.value("time").toDouble();
-        if (address == 0x2520 && request.value("function").toInt() == 3)
-            last = request.value("time").toDouble();
-    }
-    if (first >= 0 && last >= 0)
-        sample.chain = qint64((last - first) * 1000);
+    auto *provider = window.findChild<RtuProvider *>();
+    if (!provider)
+        return sample;
+    // Connected after the window, so each reply has been shown when it comes.
+    QObject::connect(provider, &RtuProvider::readCurUnit, [&](const QModbusDataUnit &unit) {
+        const double now = clock.nsecsElapsed() / 1e6;
+        double *mark = unit.startAddress() == zt::reg::IdentBlock ? &sample.identified
+                     : unit.startAddress() == zt::reg::Inversion ? &sample.complete
+                     : unit.startAddress() == zt::reg::LiveBlock ? &sample.live
+                                                                  : nullptr;
+        if (mark && *mark < 0)
+            *mark = now;
+    });
+    bench::waitFor([&] { return sample.live >= 0; }, 5000);
+
+    const QVector<QJsonObject> log = sim.log();
+    const auto field = [](const QJsonObject &r, const char *key) { return r.value(QLatin1String(key)).toInt(); };
+    sample.completeLimit = limitUpTo(log, [&](const QJsonObject &r) {
+        return field(r, "function") == 3 && field(r, "address") == zt::reg::Inversion;
+    });
+    sample.liveLimit = limitUpTo(log, [&](const QJsonObject &r) { return field(r, "function") == 4; });
     return sample;
 }
 
@@ -81,19 +101,30 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 5;
-    std::printf("%-18s %-6s %12s %12s %12s   (median of %d runs, ms)\n", "type", "line",
-                "identified", "read chain", "live values", runs);
+    std::printf("median of %d runs, ms from the click; limit: line time of the bytes exchanged\n", runs);
+    std::printf("%-16s %-5s %10s %9s %7s %6s %9s %7s %6s\n", "type", "line", "identified", "complete",
+                "limit", "ratio", "live", "limit", "ratio");
     for (const char *type : {"ZT-1TI-1AO", "ZT-2RTD-2AO", "PLB-2TI-4-20-M"}) {
         for (const bool paced : {true, false}) {
-            QVector<qint64> identified, chain, live;
+            QVector<double> identified, complete, live, completeRatio, liveRatio, completeLimit, liveLimit;
             for (int i = 0; i < runs; ++i) {
                 const Sample s = connectOnce(type, paced ? QStringList{"--pace"} : QStringList{});
                 identified << s.identified;
-                chain << s.chain;
+                complete << s.complete;
                 live << s.live;
+                completeLimit << s.completeLimit;
+                liveLimit << s.liveLimit;
+                completeRatio << s.complete / s.completeLimit;
+                liveRatio << s.live / s.liveLimit;
             }
-            std::printf("%-18s %-6s %12lld %12lld %12lld\n", type, paced ? "9600" : "pty",
-                        median(identified), median(chain), median(live));
+            using bench::median;
+            if (paced)
+                std::printf("%-16s %-5s %10.0f %9.0f %7.0f %6.2f %9.0f %7.0f %6.2f\n", type, "9600",
+                            median(identified), median(complete), median(completeLimit),
+                            median(completeRatio), median(live), median(liveLimit), median(liveRatio));
+            else
+                std::printf("%-16s %-5s %10.0f %9.0f %7s %6s %9.0f\n", type, "pty", median(identified),
+                            median(complete), "", "", median(live));
         }
     }
     return 0;

@@ -150,6 +150,16 @@ void SimFixture::cutLine()
     endProcess(socat_);
 }
 
+bool SimFixture::restoreLine(const QStringList &simArgs)
+{
+    stop();
+    error_.clear();
+    if (startLine() && startSimulator(simArgs))
+        return true;
+    stop();
+    return false;
+}
+
 QVector<QJsonObject> SimFixture::log() const
 {
     QVector<QJsonObject> entries;

@@ -35,6 +35,7 @@ public:
     void stopSimulator();  // the line stays, the module falls silent
     bool restartSimulator(const QStringList &simArgs = {});  // same type and configuration
     void cutLine();        // ends socat: the line vanishes under both ends
+    bool restoreLine(const QStringList &simArgs = {});  // a new line at the same ports, the module on it
 
     QVector<QJsonObject> log() const;             // every request logged so far
     QVector<QJsonObject> acceptedWrites() const;  // writes answered "ok", in order
