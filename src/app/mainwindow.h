@@ -3,6 +3,7 @@
 #include "line/linesettings.h"
 #include "modbus/rtusettings.h"
 #include "module/catalogue.h"
+#include "module/codec.h"
 #include "settings/filewrite.h"
 
 #include <QDateTime>
@@ -64,6 +65,11 @@ public:
     void on_time_request();
     void on_action_demo();
     void on_action_cal_show();
+
+signals:
+    // Each live block the module reported and the window showed; the trend,
+    // the CSV log and anything else watching the process listen here.
+    void liveValuesRead(const zt::LiveValues &live);
 
 public slots:
     // Start-up and the persisted time stamp.

@@ -153,5 +153,6 @@ bool MainWindow::showLiveValues(const QVector<quint16> &r)
         showLiveValue(channelWidget<QLineEdit>("ED_VALUE_OUT_CH%1", ch), live.output[ch]);
         showLiveValue(channelWidget<QLineEdit>("ED_VALUE_T_XC_CH%1", ch), live.coldJunction[ch]);
     }
+    emit liveValuesRead(live);
     return true;
 }
