@@ -66,6 +66,7 @@ Sample connectOnce(const QString &type, const QStringList &simArgs)
     options.prompts = &prompts;
     MainWindow window(options);
     window.show();
+    QCoreApplication::processEvents(); // the port list follows the window
     auto *button = window.findChild<QPushButton *>("BT_Open_Connect");
 
     QElapsedTimer clock;

@@ -51,6 +51,7 @@ int main(int argc, char **argv)
     options.prompts = &prompts;
     MainWindow window(options);
     window.show();
+    QCoreApplication::processEvents(); // the port list follows the window
     window.findChild<QPushButton *>("BT_Open_Connect")->click();
     // Settled: connected, polling, and the configuration re-read after the
     // first connection's echo writes is over.

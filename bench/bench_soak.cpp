@@ -46,6 +46,7 @@ public:
         options.namedPorts = QStringList{sim.programPort()};
         window = std::make_unique<MainWindow>(options);
         window->show();
+        QCoreApplication::processEvents(); // the port list follows the window
     }
 
     QPushButton *button() const { return window->findChild<QPushButton *>("BT_Open_Connect"); }

@@ -67,13 +67,13 @@ bool MainWindow::portReady(const QString &name)
         prompts->critical(this, msg::ErrorTitle, msg::NoPortName);
         return false;
     }
-    ports = portEnumerator->availablePorts();
-    const bool listed = ports.contains(name);
-    if (!listed && !(namedPorts.contains(name) && QFileInfo::exists(name))) {
+    using State = PortEnumerator::PortState;
+    const State state = portEnumerator->state(name);
+    if (state == State::Gone && !(namedPorts.contains(name) && QFileInfo::exists(name))) {
         prompts->critical(this, msg::ErrorTitle, msg::PortGone);
         return false;
     }
-    if (listed && portEnumerator->isBusy(name)) {
+    if (state == State::Busy) {
         prompts->critical(this, msg::ErrorTitle, msg::PortBusy);
         return false;
     }

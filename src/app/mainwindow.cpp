@@ -39,9 +39,13 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     statusBarWidget = new QStatusBar(this);
     setStatusBar(statusBarWidget);
 
-    fillPortList();
-    if (!namedPorts.isEmpty())
-        ui->cbPorts->setCurrentText(namedPorts.first());
+    // Listing the system's ports asks udev about each (about 13 ms, half of
+    // the window's own start-up): the window is shown first, the list follows.
+    QTimer::singleShot(0, this, [this] {
+        fillPortList();
+        if (!namedPorts.isEmpty())
+            ui->cbPorts->setCurrentText(namedPorts.first());
+    });
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
 

@@ -1,6 +1,7 @@
 #include "portenumerator.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 
@@ -18,14 +19,16 @@ QStringList PortEnumerator::availablePorts() const
     return names;
 }
 
-bool PortEnumerator::isBusy(const QString &portName) const
+namespace {
+QString devicePath(const QString &portName)
 {
-    const auto infos = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : infos) {
-        if (info.portName() == portName)
-            return info.isBusy();
-    }
-    return false;
+    return portName.contains(QLatin1Char('/')) ? portName : QStringLiteral("/dev/") + portName;
+}
+} // namespace
+
+PortEnumerator::PortState PortEnumerator::state(const QString &portName) const
+{
+    return QFileInfo::exists(devicePath(portName)) ? PortState::Present : PortState::Gone;
 }
 
 PortEnumerator::OpenFailure PortEnumerator::whyNotOpen(const QString &portName) const
@@ -44,8 +47,7 @@ PortEnumerator::OpenFailure PortEnumerator::whyNotOpen(const QString &portName) 
         // holds (lock file, EBUSY) and for one the user may not open.
         bool denied = false;
 #ifdef Q_OS_UNIX
-        const QString name = port.portName();
-        const QByteArray path = QFile::encodeName(name.startsWith(QLatin1Char('/')) ? name : QStringLiteral("/dev/") + name);
+        const QByteArray path = QFile::encodeName(devicePath(port.portName()));
         denied = ::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES;
 #endif
         return {denied ? OpenFailure::NoAccess : OpenFailure::Busy, detail};

@@ -11,7 +11,12 @@ public:
     virtual ~PortEnumerator() = default;
 
     virtual QStringList availablePorts() const;
-    virtual bool isBusy(const QString &portName) const;
+
+    // The one port about to be opened. The system's answer looks only for
+    // its device: listing every port asks udev about each (about 13 ms), and
+    // a port another program holds is told apart when it refuses to open.
+    enum class PortState { Present, Busy, Gone };
+    virtual PortState state(const QString &portName) const;
 
     // Why a port refuses to open, found by opening it once more and asking
     // the serial port (and, for a permission error, the file system).

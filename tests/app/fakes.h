@@ -61,7 +61,10 @@ class FakePorts : public PortEnumerator
 {
 public:
     QStringList availablePorts() const override { return listed; }
-    bool isBusy(const QString &name) const override { return busy.contains(name); }
+    PortState state(const QString &name) const override
+    {
+        return !listed.contains(name) ? PortState::Gone : busy.contains(name) ? PortState::Busy : PortState::Present;
+    }
 
     QStringList listed;
     QSet<QString> busy;

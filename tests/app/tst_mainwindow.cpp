@@ -124,6 +124,7 @@ void tst_MainWindow::portsAppearInEnumerationOrder()
     FakePorts ports;
     ports.listed = QStringList{"ttyUSB1", "ttyS0", "ttyACM0"};
     MainWindow window(fakeOptions(&prompts, &ports));
+    QCoreApplication::processEvents(); // the list is filled once the window can be shown
 
     auto *box = window.findChild<QComboBox *>("cbPorts");
     QStringList items;

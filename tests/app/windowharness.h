@@ -35,6 +35,7 @@ public:
         options.namedPorts = namedPorts;
         window = std::make_unique<MainWindow>(options);
         window->show();
+        QCoreApplication::processEvents(); // the port list follows the window
     }
 
     template<class T = QWidget>
