@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 // What ztconfig-cli says: the help, and the messages on stderr.
 namespace cli::text {
 
@@ -18,10 +20,14 @@ constexpr auto Help =
     "                          модуль -> файл, записать только отличающиеся регистры\n"
     "                          (каждую запись после подтверждения предыдущей), прочитать\n"
     "                          модуль заново и сравнить с файлом; --dry-run: только отличия\n"
-    "  watch [--interval МС] [--count N] [--csv]\n"
+    "  watch [--interval МС] [--count N] [--csv] [--dialect ru|rfc4180]\n"
     "                          измеренные значения строками (время, канал, вход,\n"
     "                          температура, выход, холодный спай), по умолчанию каждые\n"
-    "                          700 мс до Ctrl+C\n"
+    "                          700 мс до Ctrl+C; --csv: таблица CSV, как \"Запись в CSV\"\n"
+    "                          в окне: заголовок с типом, прошивкой, линией и единицами,\n"
+    "                          строка на каждое чтение (время ISO 8601, оба канала),\n"
+    "                          концы строк CRLF; --dialect rfc4180 (по умолчанию):\n"
+    "                          \",\" и \".\"; --dialect ru: \";\" и \",\", с меткой UTF-8 (BOM)\n"
     "  report ФАЙЛ.pdf [--from ФАЙЛ.ztset]\n"
     "                          запись о модуле на одной странице PDF; --from: файл,\n"
     "                          из которого модуль записан, и совпадает ли модуль с ним\n"
@@ -90,7 +96,8 @@ constexpr auto ReportSaved = "Запись о модуле %1 сохранена
 constexpr auto ReportFailed = "Не удалось записать %1: %2";
 constexpr auto PortInWords = "%1, %2 %3, адрес %4";
 
-constexpr auto CsvHeader = "time,channel,input,temperature,output,cold_junction";
+constexpr auto BadDialect = QT_TRANSLATE_NOOP("cli", "Недопустимый формат CSV: %1 (ru или rfc4180)");
+constexpr auto CsvFailed = QT_TRANSLATE_NOOP("cli", "Запись CSV прервана: %1");
 constexpr auto WatchChannel = "канал %1";
 
 } // namespace cli::text

@@ -10,8 +10,11 @@
 #include "commission/description.h"
 #include "commission/report.h"
 #include "commission/texts.h"
+#include "line/linesettings.h"
+#include "livelog/csvlog.h"
 #include "report/pdfreport.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -148,19 +151,35 @@ int Commands::save()
     return Done;
 }
 
+// With --csv, stdout carries the very bytes the window's CSV log writes to
+// its file.
 int Commands::watch()
 {
     int code;
     if (!connectAndRead(ModuleState::Identification, &code))
         return code;
-    if (inv.csv)
-        print(utf8(text::CsvHeader));
+    const ModuleState &state = session.state();
+    const zt::livelog::LogHeader header{state.typeName(), state.id.firmware, inv.line.port,
+                                        zt::line::describe(inv.line.baud, inv.format, inv.line.address),
+                                        state.position()};
+    zt::livelog::CsvLog csv(header, inv.dialect);
+    QFile out;
+    const auto csvFailed = [&csv] {
+        say(QCoreApplication::translate("cli", text::CsvFailed).arg(csv.errorString()));
+        return BadFile;
+    };
+    if (inv.csv && !(out.open(stdout, QIODevice::WriteOnly) && csv.startOn(&out, QStringLiteral("stdout"))))
+        return csvFailed();
     for (int n = 0; inv.count == 0 || n < inv.count; ++n) {
         const QDeadlineTimer next(inv.intervalMs);
         const Outcome outcome = await([&] { session.read(ModuleState::Live); });
         if (outcome != Outcome::Done)
             return failed(outcome);
-        printLive(zt::commission::describe(session.state()), QDateTime::currentDateTime(), inv.csv);
+        const QDateTime now = QDateTime::currentDateTime();
+        if (!inv.csv)
+            printLive(zt::commission::describe(state), now);
+        else if (!csv.append(now, state.live))
+            return csvFailed();
         if (inv.count == 0 || n + 1 < inv.count) {
             QEventLoop loop;
             QTimer::singleShot(int(next.remainingTime()), &loop, &QEventLoop::quit);

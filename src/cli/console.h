@@ -15,8 +15,7 @@ void say(const QString &line);
 // "Label: value in words", one line each.
 void printFacts(const QVector<zt::commission::Fact> &facts, const QString &indent = QString());
 
-// One line per channel: the live values in words, or CSV rows under the
-// header of clitexts.h.
-void printLive(const zt::commission::Description &description, const QDateTime &time, bool csv);
+// One line per channel: the live values in words.
+void printLive(const zt::commission::Description &description, const QDateTime &time);
 
 } // namespace cli

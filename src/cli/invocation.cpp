@@ -3,6 +3,7 @@
 #include "cli/clitexts.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSerialPort>
 
@@ -32,7 +33,8 @@ struct OwnOption {
 
 constexpr OwnOption ownOptions[] = {
     {"json", Command::Read},     {"dry-run", Command::Write}, {"interval", Command::Watch},
-    {"count", Command::Watch},   {"csv", Command::Watch},     {"from", Command::Report},
+    {"count", Command::Watch},   {"csv", Command::Watch},     {"dialect", Command::Watch},
+    {"from", Command::Report},
 };
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
@@ -78,7 +80,7 @@ Parsed parse(const QStringList &arguments)
     const auto valued = [&parser](const char *name) {
         parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
     };
-    for (const char *name : {"port", "baud", "format", "address", "interval", "count", "from"})
+    for (const char *name : {"port", "baud", "format", "address", "interval", "count", "dialect", "from"})
         valued(name);
     for (const char *name : {"json", "dry-run", "csv", "help", "version"})
         parser.addOption(QCommandLineOption(QLatin1String(name)));
@@ -131,10 +133,12 @@ Parsed parse(const QStringList &arguments)
         return failure(utf8(text::BadNumber).arg(QStringLiteral("--interval"), value("interval")));
     if (isSet("count") && !parseNumber(value("count"), 1, std::numeric_limits<int>::max(), &inv.count))
         return failure(utf8(text::BadNumber).arg(QStringLiteral("--count"), value("count")));
+    if (isSet("dialect") && !zt::livelog::dialectOfName(value("dialect"), &inv.dialect))
+        return failure(QCoreApplication::translate("cli", text::BadDialect).arg(value("dialect")));
     inv.fromFile = value("from");
     inv.json = isSet("json");
     inv.dryRun = isSet("dry-run");
-    inv.csv = isSet("csv");
+    inv.csv = isSet("csv") || isSet("dialect");
     parsed.what = Parsed::Run;
     return parsed;
 }

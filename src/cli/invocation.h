@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commission/session.h"
+#include "livelog/csvformat.h"
 
 #include <QString>
 #include <QStringList>
@@ -20,6 +21,7 @@ struct Invocation {
     bool json = false;  // read
     bool dryRun = false;  // write
     bool csv = false;   // watch
+    zt::livelog::Dialect dialect = zt::livelog::Dialect::Rfc4180;  // watch --csv
     int intervalMs = 700;  // watch
     int count = 0;         // watch; 0: until stopped
 };

@@ -76,10 +76,12 @@ bool isValid(const LineSettings &settings)
 
 QString describe(const LineSettings &settings)
 {
-    return QStringLiteral("%1 %2, адрес %3")
-        .arg(settings.baudRate)
-        .arg(formatName(settings.formatRow))
-        .arg(settings.address);
+    return describe(settings.baudRate, formatName(settings.formatRow), settings.address);
+}
+
+QString describe(int baudRate, const QString &format, int address)
+{
+    return QStringLiteral("%1 %2, адрес %3").arg(baudRate).arg(format).arg(address);
 }
 
 RtuSettings rtuSettings(const QString &portName, const LineSettings &settings)

@@ -38,6 +38,7 @@ bool isValid(const LineSettings &settings);
 
 // As the status bar shows it: "9600 8N1, адрес 1".
 QString describe(const LineSettings &settings);
+QString describe(int baudRate, const QString &format, int address);  // any format, "7E1" too
 
 RtuSettings rtuSettings(const QString &portName, const LineSettings &settings);
 
