@@ -60,6 +60,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(ui->action_update, SIGNAL(triggered()), this, SLOT(onUpdate()));
     connect(ui->action_about, SIGNAL(triggered()), this, SLOT(onAbout()));
     setUpLineSettings();
+    setUpCsvLog();
 
     watchdogTimer = new QTimer(this);
     // A coarse timer may fire late enough to lose the race with the client's

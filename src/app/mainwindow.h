@@ -1,6 +1,7 @@
 #pragma once
 
 #include "line/linesettings.h"
+#include "livelog/csvlog.h"
 #include "modbus/rtusettings.h"
 #include "module/catalogue.h"
 #include "module/codec.h"
@@ -278,6 +279,16 @@ private:
     };
     WrittenFile lastFileWritten;
     QPointer<zt::commission::BlockWatch> blockWatch;  // the read being waited for, if any
+
+    // The CSV log of live values (csvlog.cpp).
+    void setUpCsvLog();
+    void toggleCsvLog(bool start);
+    void logLiveValues(const zt::LiveValues &live);
+    void showCsvLogFile();
+    void stopCsvLog(const QString &why);  // empty: the user stopped it
+    std::unique_ptr<zt::livelog::CsvLog> csvLog;  // the log running, if any
+    QAction *csvLogAction = nullptr;
+    QLabel *csvLogStatus = nullptr;
 };
 
 template<class T>
