@@ -12,6 +12,7 @@ PACKAGES=(
   qtbase5-dev libqt5serialbus5-dev libqt5serialport5-dev
   libmodbus-dev socat mbpoll
   fonts-dejavu-core
+  libqwt-qt5-dev             # the trend window's plots
   clang libclang-rt-14-dev   # the fuzz targets (scripts/fuzz.sh)
   xvfb libx11-dev            # the start-up benchmark (bench/startup.sh)
   ${EXTRA_PACKAGES:-}

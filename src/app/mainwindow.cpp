@@ -61,6 +61,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(ui->action_about, SIGNAL(triggered()), this, SLOT(onAbout()));
     setUpLineSettings();
     setUpCsvLog();
+    setUpTrend();
 
     watchdogTimer = new QTimer(this);
     // A coarse timer may fire late enough to lose the race with the client's

@@ -24,6 +24,10 @@ struct ModuleState;
 class BlockWatch;
 }
 
+namespace zt::trend {
+class SampleRing;
+}
+
 class AboutDialog;
 class PortEnumerator;
 class QLabel;
@@ -31,6 +35,7 @@ class QSettings;
 class QStatusBar;
 class QTimer;
 class RtuProvider;
+class TrendWindow;
 class UpDateDialog;
 class UserPrompts;
 class zt_settings;
@@ -71,6 +76,8 @@ signals:
     // Each live block the module reported and the window showed; the trend,
     // the CSV log and anything else watching the process listen here.
     void liveValuesRead(const zt::LiveValues &live);
+    // A module answered the identification read with this type code.
+    void moduleIdentified(quint16 moduleCode);
 
 public slots:
     // Start-up and the persisted time stamp.
@@ -289,6 +296,20 @@ private:
     std::unique_ptr<zt::livelog::CsvLog> csvLog;  // the log running, if any
     QAction *csvLogAction = nullptr;
     QLabel *csvLogStatus = nullptr;
+
+    // The live values against time (trend.cpp).
+    void setUpTrend();
+    void startTrendOf(quint16 moduleCode);
+    void showTrend();
+    struct TrendSource {
+        quint16 code = 0;
+        QString port;
+        int address = 0;
+        bool operator==(const TrendSource &o) const { return code == o.code && port == o.port && address == o.address; }
+    };
+    TrendSource trendSource; // the module the samples are of
+    std::shared_ptr<zt::trend::SampleRing> trendSamples;
+    QPointer<TrendWindow> trendWindow;
 };
 
 template<class T>

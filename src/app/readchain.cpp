@@ -73,6 +73,7 @@ bool MainWindow::showIdentification(const QVector<quint16> &r)
     if (id.plb)
         showRs485Settings(id.plbAddress, id.plbSpeedCode, id.plbFormatCode);
     layout = zt::catalogue::layoutForCode(moduleCode);
+    emit moduleIdentified(moduleCode);
 
     ui->BT_Open_Connect->setText(msg::Disconnect);
     ui->BT_Open_Connect->setEnabled(true);

@@ -38,6 +38,8 @@ private slots:
     void decimation_data();
     void decimation();
     void keptColumnsAgreeWithFreshScan();
+    void seriesOfType_data();
+    void seriesOfType();
 };
 
 void TstTrend::ringKeepsNewestInOrder_data()
@@ -119,6 +121,33 @@ void TstTrend::keptColumnsAgreeWithFreshScan()
         QCOMPARE(text(all.points(ring, ring.at(0).msecs, to, 20)), text(fresh.points(ring, ring.at(0).msecs, to, 20)));
         QCOMPARE(text(latest.points(ring, to - 100 * 700, to, 20)), text(fresh.points(ring, to - 100 * 700, to, 20)));
     }
+}
+
+// Per type: temperature, input and output of channel 0, then of channel 1.
+void TstTrend::seriesOfType_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("series");
+    QTest::newRow("no module") << "" << "TIO TIO";
+    QTest::newRow("two thermocouples") << "ZT-2TI-2AO" << "TIO TIO";
+    QTest::newRow("one thermometer") << "ZT-1RTD-1AO" << "TIO ---";
+    QTest::newRow("one thermometer, two outputs") << "ZT-1RTD-2AO" << "TIO --O";
+    QTest::newRow("voltage inputs") << "ZT-2P-2AO" << "-IO -IO";
+    QTest::newRow("current input, two outputs") << "ZT-1AI-2AO" << "-IO --O";
+}
+
+void TstTrend::seriesOfType()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, series);
+    const zt::ModuleLayout layout = zt::catalogue::layout(zt::catalogue::positionOfName(type));
+    QString has;
+    for (int channel = 0; channel < 2; ++channel) {
+        for (Quantity q : Quantities)
+            has += typeHas(layout, {q, channel}) ? "TIO"[int(q)] : '-';
+        has += ' ';
+    }
+    QCOMPARE(has.trimmed(), series);
 }
 
 QTEST_GUILESS_MAIN(TstTrend)

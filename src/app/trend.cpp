@@ -1,0 +1,59 @@
+// The live values against time: the menu entry, the samples kept from the
+// first live block on (so the window opened later shows what was already
+// seen), and a fresh trend for each new module.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "trendtexts.h"
+#include "trendwindow.h"
+#include "trend/samplering.h"
+
+#include <QDateTime>
+
+#include <cmath>
+
+void MainWindow::setUpTrend()
+{
+    trendSamples = std::make_shared<zt::trend::SampleRing>(zt::trend::DayOfSamples);
+    QAction *show = ui->menu_2->addAction(tr(trendtext::MenuAction), this, &MainWindow::showTrend);
+    show->setObjectName(QStringLiteral("action_trend"));
+    show->setFont(ui->action_demo->font());
+
+    connect(this, &MainWindow::liveValuesRead, this, [this](const zt::LiveValues &live) {
+        trendSamples->append(QDateTime::currentMSecsSinceEpoch(), live);
+        if (trendWindow)
+            trendWindow->samplesChanged();
+    });
+    connect(this, &MainWindow::moduleIdentified, this, &MainWindow::startTrendOf);
+}
+
+// The same module on the same line again (the link came back) continues its
+// trend with a break in the lines; any other starts a new one.
+void MainWindow::startTrendOf(quint16 code)
+{
+    const TrendSource source{code, linePort, lineSettings.address};
+    if (source == trendSource) {
+        const float none = std::nanf("");
+        trendSamples->append(QDateTime::currentMSecsSinceEpoch(),
+                             zt::LiveValues{{none, none}, {none, none}, {none, none}, {none, none}});
+    } else {
+        trendSamples->clear();
+        trendSource = source;
+    }
+    if (trendWindow) {
+        trendWindow->setModuleType(code);
+        trendWindow->samplesChanged();
+    }
+}
+
+void MainWindow::showTrend()
+{
+    if (!trendWindow) {
+        trendWindow = new TrendWindow(trendSamples, prompts, this);
+        trendWindow->setModuleType(trendSource.code);
+    }
+    trendWindow->show();
+    trendWindow->raise();
+    trendWindow->activateWindow();
+}

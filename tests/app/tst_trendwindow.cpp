@@ -1,0 +1,39 @@
+// The trend window opened while connected: what was read before it opened is
+// on it, the input in its type's unit, and only the series the type has.
+
+#include "windowharness.h"
+
+#include <qwt_plot.h>
+#include <qwt_plot_item.h>
+
+#include <QAction>
+
+class tst_TrendWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsWhatWasReadBeforeOpening();
+};
+
+void tst_TrendWindow::showsWhatWasReadBeforeOpening()
+{
+    WindowHarness h;
+    QVERIFY(h.start("ZT-1RTD-1AO"));
+    QVERIFY(h.connectAndPoll());
+    h.window->findChild<QAction *>("action_trend")->trigger();
+    auto *trend = h.window->findChild<QWidget *>("trendWindow");
+    QVERIFY(trend && trend->isVisible());
+    QStringList drawn;
+    for (QwtPlot *plot : trend->findChildren<QwtPlot *>()) {
+        for (QwtPlotItem *item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+            if (plot->isVisible() && item->boundingRect().width() > 0)
+                drawn << plot->axisTitle(QwtPlot::yLeft).text() + " / " + item->title().text();
+        }
+    }
+    QCOMPARE(drawn, QStringList({"Температура, °C / Канал 0", "Входное значение, Ом / Канал 0",
+                                 "Выходной ток, мА / Канал 0"}));
+}
+
+QTEST_MAIN(tst_TrendWindow)
+#include "tst_trendwindow.moc"
