@@ -107,7 +107,8 @@ TrendWindow::TrendWindow(std::shared_ptr<const zt::trend::SampleRing> samples, U
     addSpan(trendtext::LastHour, 60 * Minute, "action_trend_hour");
     addSpan(trendtext::All, 0, "action_trend_all");
     bar->addSeparator();
-    bar->addAction(tr(trendtext::SavePng), this, &TrendWindow::askAndSavePicture);
+    QAction *save = bar->addAction(tr(trendtext::SavePng), this, &TrendWindow::askAndSavePicture);
+    save->setObjectName(QStringLiteral("action_trend_save"));
 
     plotArea = new QWidget(this);
     auto *plotLayout = new QVBoxLayout(plotArea);
@@ -269,6 +270,8 @@ void TrendWindow::alignValueAxes()
     QVector<double> before;
     double extent = 0;
     for (QwtPlot *plot : qAsConst(plots)) {
+        if (plot->isHidden())
+            continue;
         QwtScaleWidget *axis = plot->axisWidget(QwtPlot::yLeft);
         QwtScaleDraw *draw = axis->scaleDraw();
         before.append(draw->minimumExtent());

@@ -7,6 +7,8 @@
 #include <qwt_plot_item.h>
 
 #include <QAction>
+#include <QImage>
+#include <QTemporaryDir>
 
 class tst_TrendWindow : public QObject
 {
@@ -14,6 +16,7 @@ class tst_TrendWindow : public QObject
 
 private slots:
     void showsWhatWasReadBeforeOpening();
+    void savesThePictureAsPng();
 };
 
 void tst_TrendWindow::showsWhatWasReadBeforeOpening()
@@ -33,6 +36,19 @@ void tst_TrendWindow::showsWhatWasReadBeforeOpening()
     }
     QCOMPARE(drawn, QStringList({"Температура, °C / Канал 0", "Входное значение, Ом / Канал 0",
                                  "Выходной ток, мА / Канал 0"}));
+}
+
+// The name the user typed gets the extension the filter promised.
+void tst_TrendWindow::savesThePictureAsPng()
+{
+    WindowHarness h;
+    h.open();
+    h.window->findChild<QAction *>("action_trend")->trigger();
+    QTemporaryDir dir;
+    h.prompts.files << dir.filePath("shift");
+    h.window->findChild<QWidget *>("trendWindow")->findChild<QAction *>("action_trend_save")->trigger();
+    QVERIFY(!QImage(dir.filePath("shift.png"), "PNG").isNull());
+    QVERIFY(h.prompts.boxes.isEmpty());
 }
 
 QTEST_MAIN(tst_TrendWindow)
