@@ -240,6 +240,9 @@ void TrendWindow::resumeFollowing()
 {
     for (QwtPlot *plot : qAsConst(plots))
         plot->setAxisAutoScale(QwtPlot::yLeft, true);
+    // The zooms made while paused are no way back from the view that follows.
+    for (QwtPlotZoomer *zoomer : findChildren<QwtPlotZoomer *>())
+        zoomer->setZoomBase(false);
     pauseAction->setChecked(false);
     follow();
 }
