@@ -62,6 +62,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     setUpLineSettings();
     setUpCsvLog();
     setUpTrend();
+    setUpTrafficView();
 
     watchdogTimer = new QTimer(this);
     // A coarse timer may fire late enough to lose the race with the client's

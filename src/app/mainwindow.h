@@ -310,6 +310,9 @@ private:
     TrendSource trendSource; // the module the samples are of
     std::shared_ptr<zt::trend::SampleRing> trendSamples;
     QPointer<TrendWindow> trendWindow;
+
+    // The exchange with the module, frame by frame (traffic.cpp).
+    void setUpTrafficView();
 };
 
 template<class T>
