@@ -114,7 +114,10 @@ void TrafficCapture::setCapturing(bool on)
         reader = {};
         active.storeRelease(this);
         previousHandler = qInstallMessageHandler(handleMessage);
-        previousFilter = QLoggingCategory::installFilter(filterCategory);
+        // The filter runs for every category before installFilter() returns
+        // the previous one, so that one is taken out first.
+        previousFilter = QLoggingCategory::installFilter(nullptr);
+        QLoggingCategory::installFilter(filterCategory);
         return;
     }
     QLoggingCategory::installFilter(previousFilter);
