@@ -20,6 +20,23 @@
 
 namespace {
 
+// Wide enough for the column's name and the text it usually holds; the
+// rows are not measured, so the cost does not grow with them.
+void setColumnWidths(QTableView *table)
+{
+    const QFontMetrics metrics(table->font());
+    const QString usual[] = {QStringLiteral("00:00:00.000"), traffictext::tr(traffictext::Request),
+                             QStringLiteral("03 ") + traffictext::tr(traffictext::ReadHolding),
+                             QStringLiteral("0x0000"), QStringLiteral("0000 0000 0000"),
+                             traffictext::tr(traffictext::Exception).arg(2)};
+    constexpr int Padding = 16;
+    for (int column = 0; column < TrafficModel::Bytes; ++column) {
+        const QString name = table->model()->headerData(column, Qt::Horizontal).toString();
+        table->setColumnWidth(column, qMax(metrics.horizontalAdvance(name), metrics.horizontalAdvance(usual[column]))
+                                          + Padding);
+    }
+}
+
 QToolButton *commandButton(const char *text, QWidget *parent)
 {
     auto *button = new QToolButton(parent);
@@ -49,6 +66,7 @@ TrafficDock::TrafficDock(UserPrompts *prompts, QWidget *parent)
     table->verticalHeader()->hide();
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setStretchLastSection(true);
+    setColumnWidths(table);
     auto *copyKey = new QAction(table);
     copyKey->setShortcut(QKeySequence::Copy);
     copyKey->setShortcutContext(Qt::WidgetShortcut);
