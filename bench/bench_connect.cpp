@@ -8,8 +8,8 @@
 //   bench_connect [runs]
 
 #include "app/mainwindow.h"
-#include "app/userprompts.h"
 #include "benchutil.h"
+#include "benchwindow.h"
 #include "modbus/rtuprovider.h"
 #include "module/registers.h"
 #include "simfixture.h"
@@ -21,13 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentPrompts : public UserPrompts
-{
-public:
-    void critical(QWidget *, const QString &, const QString &text) override { failures << text; }
-    QStringList failures;
-};
 
 struct Sample
 {
@@ -60,13 +53,9 @@ Sample connectOnce(const QString &type, const QStringList &simArgs)
         std::fprintf(stderr, "%s\n", qPrintable(sim.errorString()));
         return sample;
     }
-    SilentPrompts prompts;
-    MainWindowOptions options;
-    options.namedPorts = QStringList{sim.programPort()};
-    options.prompts = &prompts;
-    MainWindow window(options);
-    window.show();
-    QCoreApplication::processEvents(); // the port list follows the window
+    bench::SilentPrompts prompts;
+    const auto shown = bench::windowOn(sim, &prompts);
+    MainWindow &window = *shown;
     auto *button = window.findChild<QPushButton *>("BT_Open_Connect");
 
     QElapsedTimer clock;

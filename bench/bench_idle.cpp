@@ -5,8 +5,8 @@
 //   bench_idle [seconds]
 
 #include "app/mainwindow.h"
-#include "app/userprompts.h"
 #include "benchutil.h"
+#include "benchwindow.h"
 #include "simfixture.h"
 
 #include <QApplication>
@@ -17,13 +17,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentPrompts : public UserPrompts
-{
-public:
-    void critical(QWidget *, const QString &, const QString &) override { ++failures; }
-    int failures = 0;
-};
 
 int liveReads(const SimFixture &sim)
 {
@@ -45,13 +38,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%s\n", qPrintable(sim.errorString()));
         return 1;
     }
-    SilentPrompts prompts;
-    MainWindowOptions options;
-    options.namedPorts = QStringList{sim.programPort()};
-    options.prompts = &prompts;
-    MainWindow window(options);
-    window.show();
-    QCoreApplication::processEvents(); // the port list follows the window
+    bench::SilentPrompts prompts;
+    const auto shown = bench::windowOn(sim, &prompts);
+    MainWindow &window = *shown;
     window.findChild<QPushButton *>("BT_Open_Connect")->click();
     // Settled: connected, polling, and the configuration re-read after the
     // first connection's echo writes is over.
@@ -68,7 +57,7 @@ int main(int argc, char **argv)
     const double wall = clock.elapsed() / 1000.0;
 
     std::printf("polling for %.1f s: %d live reads, %s\n", wall, liveReads(sim) - readsBefore,
-                prompts.failures ? "with an error box" : "no error");
+                !prompts.failures.isEmpty() ? "with an error box" : "no error");
     std::printf("CPU %.3f s = %.2f %% of one core\n", cpu, 100 * cpu / wall);
     std::printf("VmRSS %lld kB at the start, %lld kB at the end\n", rssBefore, bench::statusKiB("VmRSS"));
     return 0;

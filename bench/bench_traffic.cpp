@@ -7,8 +7,8 @@
 #include "app/mainwindow.h"
 #include "app/trafficdock.h"
 #include "app/trafficmodel.h"
-#include "app/userprompts.h"
 #include "benchutil.h"
+#include "benchwindow.h"
 #include "line/rtuframe.h"
 #include "modbus/trafficcapture.h"
 #include "simfixture.h"
@@ -21,12 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentPrompts : public UserPrompts
-{
-public:
-    void critical(QWidget *, const QString &, const QString &) override {}
-};
 
 double cpuShare(int seconds)
 {
@@ -65,13 +59,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "%s\n", qPrintable(sim.errorString()));
         return 1;
     }
-    SilentPrompts prompts;
-    MainWindowOptions options;
-    options.namedPorts = QStringList{sim.programPort()};
-    options.prompts = &prompts;
-    MainWindow window(options);
-    window.show();
-    QCoreApplication::processEvents(); // the port list follows the window
+    bench::SilentPrompts prompts;
+    const auto shown = bench::windowOn(sim, &prompts);
+    MainWindow &window = *shown;
     window.findChild<QPushButton *>("BT_Open_Connect")->click();
     bench::runEventLoop(5000); // connected and polling
 
