@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr auto VersionLine = "Версия: %1";
-constexpr auto BuildDateLine = "Дата сборки: %1г.";
+constexpr auto VersionLine = QT_TRANSLATE_NOOP("AboutDialog", "Версия: %1");
+constexpr auto BuildDateLine = QT_TRANSLATE_NOOP("AboutDialog", "Дата сборки: %1г.");
 constexpr auto WebSite = "https://example.invalid/";
 constexpr auto WebLink = "<a href=\"%1\" style=\"color:white;\">www: %1</a>";
 
@@ -37,8 +37,8 @@ AboutDialog::AboutDialog(QWidget *parent)
         band->setStyleSheet(QString::fromLatin1(BandStyle));
 
     ui->label_7->setText(QString::fromLatin1(WebLink).arg(QString::fromLatin1(WebSite)));
-    ui->lbVersion->setText(QString::fromUtf8(VersionLine).arg(QString::fromLatin1(program::Version)));
-    ui->lbDateTime->setText(QString::fromUtf8(BuildDateLine).arg(QString::fromLatin1(program::BuildDate)));
+    ui->lbVersion->setText(tr(VersionLine).arg(QString::fromLatin1(program::Version)));
+    ui->lbDateTime->setText(tr(BuildDateLine).arg(QString::fromLatin1(program::BuildDate)));
 }
 
 AboutDialog::~AboutDialog()

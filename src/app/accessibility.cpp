@@ -1,6 +1,7 @@
 #include "accessibility.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QWidget>
@@ -12,21 +13,21 @@ namespace {
 struct ChannelControl {
     const char *control;
     const char *caption;
-    const char *suffix;
+    const char *suffix;  // translated under the context "accessibility"
 };
 
 const ChannelControl channelControls[] = {
-    {"CB_Modul_range_CH%1", "LB_CH%1", " (термопара)"},
-    {"CB_Modul_range_CH%1_2", "LB_CH%1", " (термометр сопротивления)"},
+    {"CB_Modul_range_CH%1", "LB_CH%1", QT_TRANSLATE_NOOP("accessibility", " (термопара)")},
+    {"CB_Modul_range_CH%1_2", "LB_CH%1", QT_TRANSLATE_NOOP("accessibility", " (термометр сопротивления)")},
     {"CB_RTD_CONNECT_CH%1", "LB_INFO_TYPE_RTD_CON_CH%1", ""},
     {"ED_VALUE_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", ""},
     {"ED_VALUE_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", ""},
-    {"BT_Set_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", ": установить"},
-    {"BT_Set_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", ": установить"},
-    {"ED_VALUE_P_MIN_CH%1", "LB_INFO_VALUE_P_MIN_CH%1", ", Ом"},
-    {"ED_VALUE_P_MAX_CH%1", "LB_INFO_VALUE_P_MAX_CH%1", ", Ом"},
-    {"BT_P_Set_MIN_CH%1", "LB_INFO_VALUE_P_MIN_CH%1", ", Ом: установить"},
-    {"BT_P_Set_MAX_CH%1", "LB_INFO_VALUE_P_MAX_CH%1", ", Ом: установить"},
+    {"BT_Set_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", QT_TRANSLATE_NOOP("accessibility", ": установить")},
+    {"BT_Set_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", QT_TRANSLATE_NOOP("accessibility", ": установить")},
+    {"ED_VALUE_P_MIN_CH%1", "LB_INFO_VALUE_P_MIN_CH%1", QT_TRANSLATE_NOOP("accessibility", ", Ом")},
+    {"ED_VALUE_P_MAX_CH%1", "LB_INFO_VALUE_P_MAX_CH%1", QT_TRANSLATE_NOOP("accessibility", ", Ом")},
+    {"BT_P_Set_MIN_CH%1", "LB_INFO_VALUE_P_MIN_CH%1", QT_TRANSLATE_NOOP("accessibility", ", Ом: установить")},
+    {"BT_P_Set_MAX_CH%1", "LB_INFO_VALUE_P_MAX_CH%1", QT_TRANSLATE_NOOP("accessibility", ", Ом: установить")},
     {"ED_VALUE_T_XC_CH%1", "LB_INFO_T_XC_CH%1", ""},
     {"ED_VALUE_%1", "LB_INFO_IN_CH%1", ""},
     {"ED_VALUE_T_CH%1", "LB_INFO_T_CH%1", ""},
@@ -45,7 +46,7 @@ const ChannelControl windowControls[] = {
     {"CB_Modul_name", "label_2", ""},
     {"ED_Rev", "label_3", ""},
     {"NumB_ADR", "label_4", ""},
-    {"BT_Set_RS_Settings", "label_4", ": установить"},
+    {"BT_Set_RS_Settings", "label_4", QT_TRANSLATE_NOOP("accessibility", ": установить")},
     {"CB_RS485Speed", "label_5", ""},
     {"CB_RS485Parametrs", "label_6", ""},
 };
@@ -54,8 +55,8 @@ QString plainText(const QWidget *w)
 {
     if (const auto *label = qobject_cast<const QLabel *>(w))  // a caption may be rich text
         return label->text().remove(QRegularExpression(QStringLiteral("<[^>]*>"))).trimmed();
-    if (const auto *button = qobject_cast<const QAbstractButton *>(w))
-        return button->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(w))  // without the mnemonic's "&"
+        return button->text().remove(QRegularExpression(QStringLiteral("&(?!&)")));
     return QString();
 }
 
@@ -73,7 +74,7 @@ void name(QWidget *window, const ChannelControl &c, const QString &channelSuffix
     QWidget *caption = c.caption ? find(window, c.caption, channel) : control;
     if (auto *label = qobject_cast<QLabel *>(caption); label && c.caption)
         label->setBuddy(control);
-    control->setAccessibleName(plainText(caption) + QString::fromUtf8(c.suffix) + channelSuffix);
+    control->setAccessibleName(plainText(caption) + QCoreApplication::translate("accessibility", c.suffix) + channelSuffix);
 }
 
 } // namespace
@@ -82,11 +83,11 @@ void nameControlsForScreenReaders(QWidget *mainWindow)
 {
     for (int ch = 0; ch < 2; ++ch)
         for (const ChannelControl &c : channelControls)
-            name(mainWindow, c, QStringLiteral(", канал %1").arg(ch), ch);
+            name(mainWindow, c, QCoreApplication::translate("accessibility", ", канал %1").arg(ch), ch);
     for (const ChannelControl &c : windowControls)
         name(mainWindow, c, QString(), 0);
     if (auto *file = mainWindow->findChild<QWidget *>(QStringLiteral("ED_FileName")))
-        file->setAccessibleName(QStringLiteral("Файл настроек"));
+        file->setAccessibleName(QCoreApplication::translate("accessibility", "Файл настроек"));
     if (auto *hint = mainWindow->findChild<QWidget *>(QStringLiteral("TE_HINT")))
-        hint->setAccessibleName(QStringLiteral("Подсказка юстировки"));
+        hint->setAccessibleName(QCoreApplication::translate("accessibility", "Подсказка юстировки"));
 }

@@ -36,7 +36,7 @@ void MainWindow::calibrate(int channel, bool gain)
     // the usual order keeps the line quiet from the question on.
     if (channel == 0 && !gain)
         pollTimer->stop();
-    if (!prompts->question(this, msg::CalibrationTitle, QString::fromUtf8(step.question))) {
+    if (!prompts->question(this, msg::CalibrationTitle, QCoreApplication::translate("zt::calibration", step.question))) {
         if (isConnected())
             pollTimer->start(PollMs);
         return;

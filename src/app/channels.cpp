@@ -95,7 +95,7 @@ QLineEdit *limitEdit(const MainWindow &window, int channel, bool upper)
     return window.findChild<QLineEdit *>(QString::fromLatin1(upper ? "ED_VALUE_MAX_CH%1" : "ED_VALUE_MIN_CH%1").arg(channel));
 }
 
-const char *tooltipFor(LimitVerdict verdict)
+chtext::Text tooltipFor(LimitVerdict verdict)
 {
     switch (verdict) {
     case LimitVerdict::Incorrect: return chtext::TipIncorrect;
@@ -106,7 +106,7 @@ const char *tooltipFor(LimitVerdict verdict)
     return chtext::TipCorrect;
 }
 
-const char *refusalFor(LimitVerdict verdict)
+chtext::Text refusalFor(LimitVerdict verdict)
 {
     switch (verdict) {
     case LimitVerdict::AboveMax: return chtext::RefusedAboveMax;
@@ -119,8 +119,8 @@ const char *refusalFor(LimitVerdict verdict)
 
 } // namespace
 
-// Ranges and wiring. A row of -1 or a text that names no sensor is a code
-// read from outside the lists: nothing goes back to the module.
+// Ranges and wiring, by row: the item texts are translated. A row of -1 is a
+// code read from outside the lists: nothing goes back to the module.
 
 void MainWindow::chooseThermocouple(int channel, int row)
 {
@@ -129,11 +129,11 @@ void MainWindow::chooseThermocouple(int channel, int row)
     setHitsText();
 }
 
-void MainWindow::chooseRtdSensor(int channel, const QString &text)
+void MainWindow::chooseRtdSensor(int channel, int row)
 {
-    const int code = zt::ranges::rtdCodeFromText(text);
+    const int code = zt::ranges::rtdCodeOfRow(row);
     setHitsText();
-    if (code != 0)
+    if (code > 0)
         WriteNewValueZT(Holding, zt::reg::range(channel), 1, quint16(code));
 }
 
@@ -266,8 +266,8 @@ void MainWindow::writeRs485Choice(Rs485List list)
 
 void MainWindow::on_CB_Modul_range_CH0_currentIndexChanged(int index) { chooseThermocouple(0, index); }
 void MainWindow::on_CB_Modul_range_CH1_currentIndexChanged(int index) { chooseThermocouple(1, index); }
-void MainWindow::on_CB_Modul_range_CH0_2_currentTextChanged(const QString &text) { chooseRtdSensor(0, text); }
-void MainWindow::on_CB_Modul_range_CH1_2_currentTextChanged(const QString &text) { chooseRtdSensor(1, text); }
+void MainWindow::on_CB_Modul_range_CH0_2_currentIndexChanged(int index) { chooseRtdSensor(0, index); }
+void MainWindow::on_CB_Modul_range_CH1_2_currentIndexChanged(int index) { chooseRtdSensor(1, index); }
 void MainWindow::on_CB_RTD_CONNECT_CH0_currentIndexChanged(int index) { chooseWiring(0, index); }
 void MainWindow::on_CB_RTD_CONNECT_CH1_currentIndexChanged(int index) { chooseWiring(1, index); }
 

@@ -27,8 +27,8 @@ QString notTakenText(const QVector<zt::commission::Difference> &differences)
 {
     QStringList lines;
     for (const zt::commission::Difference &d : differences)
-        lines << QString::fromUtf8(msg::FileNotTakenLine).arg(d.setting, d.moduleValue, d.fileValue);
-    return QString::fromUtf8(msg::FileNotTaken).arg(lines.join(QLatin1Char('\n')));
+        lines << msg::FileNotTakenLine.arg(d.setting, d.moduleValue, d.fileValue);
+    return msg::FileNotTaken.arg(lines.join(QLatin1Char('\n')));
 }
 
 } // namespace
@@ -81,7 +81,7 @@ void MainWindow::on_action_file_compare_triggered()
     if (!moduleReachable())
         return;
     namespace sf = zt::settingsfile;
-    const QString path = prompts->openFileName(QString::fromUtf8(sf::DialogCaption), QString::fromUtf8(sf::DialogFilter));
+    const QString path = prompts->openFileName(sf::DialogCaption.text(), QString::fromUtf8(sf::DialogFilter));
     zt_settings file(prompts);
     if (path.isEmpty() || !loadSettingsFile(path, &file))
         return;
@@ -104,7 +104,7 @@ void MainWindow::on_action_file_report_triggered()
 {
     if (!moduleReachable())
         return;
-    QString path = prompts->saveFileName(QString::fromUtf8(msg::ReportCaption), QString::fromUtf8(msg::ReportFilter));
+    QString path = prompts->saveFileName(msg::ReportCaption.text(), msg::ReportFilter.text());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -121,9 +121,9 @@ void MainWindow::on_action_file_report_triggered()
         }
         QString error;
         if (zt::report::writePdf(zt::commission::reportHtml(input), path, &error))
-            prompts->information(this, msg::ReportTitle, QString::fromUtf8(msg::ReportSaved).arg(path));
+            prompts->information(this, msg::ReportTitle, msg::ReportSaved.arg(path));
         else
-            prompts->critical(this, msg::ErrorTitle, QString::fromUtf8(msg::ReportFailed).arg(path, error));
+            prompts->critical(this, msg::ErrorTitle, msg::ReportFailed.arg(path, error));
     });
     // The whole chain from the identification on, then the next poll.
     requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);

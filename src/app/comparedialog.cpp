@@ -9,8 +9,7 @@ CompareDialog::CompareDialog(const QString &filePath, const QVector<zt::commissi
     , ui(new Ui::CompareDialog)
 {
     ui->setupUi(this);
-    ui->LB_Summary->setText(QString::fromUtf8(differences.isEmpty() ? msg::CompareSame : msg::CompareDiffers)
-                                .arg(filePath));
+    ui->LB_Summary->setText((differences.isEmpty() ? msg::CompareSame : msg::CompareDiffers).arg(filePath));
     ui->TW_Differences->setRowCount(differences.size());
     for (int row = 0; row < differences.size(); ++row) {
         const zt::commission::Difference &d = differences.at(row);

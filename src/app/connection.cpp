@@ -40,7 +40,7 @@ void MainWindow::on_BT_Open_Connect_2_clicked()
 
 bool MainWindow::isConnected() const
 {
-    return ui->BT_Open_Connect->text() == msg::Disconnect;
+    return moduleConnected;
 }
 
 void MainWindow::on_BT_Open_Connect_clicked()
@@ -116,11 +116,11 @@ QString MainWindow::openFailureText(const QString &portName) const
     const Failure failure = portEnumerator->whyNotOpen(portName);
     switch (failure.kind) {
     case Failure::Busy: return msg::PortBusy;
-    case Failure::NoAccess: return QString::fromUtf8(msg::PortNoAccess).arg(portName);
+    case Failure::NoAccess: return msg::PortNoAccess.arg(portName);
     case Failure::Gone: return msg::PortGone;
     case Failure::Other: break;
     }
-    return QString::fromUtf8(msg::PortOpenFailed).arg(portName, failure.detail);
+    return msg::PortOpenFailed.arg(portName, failure.detail);
 }
 
 void MainWindow::requestBlock(QModbusDataUnit::RegisterType table, int start, int count)
@@ -132,6 +132,7 @@ void MainWindow::requestBlock(QModbusDataUnit::RegisterType table, int start, in
 // The disconnect action, also the way back to idle after every failure.
 void MainWindow::disconnectFromModule()
 {
+    moduleConnected = false;
     ui->BT_Open_Connect->setText(msg::Connect);
     lineStatus->clear();
     pollTimer->stop();

@@ -14,7 +14,7 @@ namespace sf = zt::settingsfile;
 
 void MainWindow::on_BT_Load_file_name_clicked()
 {
-    ui->ED_FileName->setText(prompts->openFileName(QString::fromUtf8(sf::DialogCaption),
+    ui->ED_FileName->setText(prompts->openFileName(sf::DialogCaption.text(),
                                                    QString::fromUtf8(sf::DialogFilter)));
 }
 
@@ -23,7 +23,7 @@ void MainWindow::on_BT_Load_file_name_clicked()
 void MainWindow::onLoadZTSetting()
 {
     zt_settings file(prompts);
-    const QString path = prompts->openFileName(QString::fromUtf8(sf::DialogCaption), QString::fromUtf8(sf::DialogFilter));
+    const QString path = prompts->openFileName(sf::DialogCaption.text(), QString::fromUtf8(sf::DialogFilter));
     ui->ED_FileName->setText(path);
     if (!isOffline() || path.isEmpty())
         return;
@@ -38,7 +38,7 @@ void MainWindow::onSaveZTSetting()
         return;
     const sf::Status status = file.SaveZTSetting();
     if (status != sf::Status::Ok && !file.FileName.isEmpty())
-        prompts->critical(this, msg::ErrorTitle, QString::fromUtf8(msg::FileSaveFailed).arg(file.FileName));
+        prompts->critical(this, msg::ErrorTitle, msg::FileSaveFailed.arg(file.FileName));
 }
 
 void MainWindow::on_BT_FileSaveas_clicked()
@@ -88,7 +88,7 @@ bool MainWindow::formSettings(zt::ModuleSettings *file)
         *limit.value = check.value;
         if (check.verdict != zt::ranges::LimitVerdict::Ok) {
             prompts->critical(this, msg::ErrorTitle,
-                              QString::fromUtf8(msg::LimitNotSaved)
+                              msg::LimitNotSaved.text()
                                   .arg(channelWidget<QLabel>(limit.caption, limit.channel)->text())
                                   .arg(limit.channel));
             return false;

@@ -15,10 +15,9 @@
 QString MainWindow::moduleAnsweredText(int exceptionCode) const
 {
     const bool named = exceptionCode >= 1 && exceptionCode <= int(std::size(msg::ExceptionNames))
-                       && *msg::ExceptionNames[exceptionCode - 1];
-    const char *name = named ? msg::ExceptionNames[exceptionCode - 1] : msg::UnnamedException;
-    return QString::fromUtf8(msg::ModuleAnswered)
-        .arg(QString::fromUtf8(name), QStringLiteral("%1").arg(exceptionCode, 2, 16, QLatin1Char('0')).toUpper());
+                       && *msg::ExceptionNames[exceptionCode - 1].source;
+    const QString name = named ? msg::ExceptionNames[exceptionCode - 1] : msg::UnnamedException;
+    return msg::ModuleAnswered.arg(name, QStringLiteral("%1").arg(exceptionCode, 2, 16, QLatin1Char('0')).toUpper());
 }
 
 // The connect button waits for the answer: the probe holds the port.
@@ -59,23 +58,23 @@ void MainWindow::showLineAnswer(const zt::line::Answer &answer)
     QString text;
     switch (answer.kind) {
     case Answer::Nothing:
-        text = QString::fromUtf8(msg::NoAnswer).arg(line);
+        text = msg::NoAnswer.arg(line);
         break;
     case Answer::Echo:
         text = msg::EchoAnswer;
         break;
     case Answer::Garbage:
-        text = QString::fromUtf8(msg::GarbageAnswer).arg(line);
+        text = msg::GarbageAnswer.arg(line);
         break;
     case Answer::Exception:
         text = moduleAnsweredText(answer.exceptionCode);
         break;
     case Answer::Reply:
-        text = zt::decodeIdentification(answer.registers).valid ? QString::fromUtf8(msg::LateAnswer).arg(line)
-                                                                 : QString::fromUtf8(msg::DeviceNotRecognised);
+        text = zt::decodeIdentification(answer.registers).valid ? msg::LateAnswer.arg(line)
+                                                                 : msg::DeviceNotRecognised.text();
         break;
     case Answer::OtherAddress: {
-        const QString question = QString::fromUtf8(msg::OtherAddressQuestion).arg(lineSettings.address).arg(answer.address);
+        const QString question = msg::OtherAddressQuestion.arg(lineSettings.address).arg(answer.address);
         if (prompts->question(this, msg::ErrorTitle, question)) {
             zt::line::LineSettings other = lineSettings;
             other.address = answer.address;

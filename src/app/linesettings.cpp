@@ -98,7 +98,7 @@ void MainWindow::followModuleLine(int address, quint16 value)
     if (!zt::line::followModuleRegister(&offeredLine.settings, address, value)
         || offeredLine.settings == lineSettings)
         return;
-    const QString question = QString::fromUtf8(msg::LineFollowQuestion).arg(zt::line::describe(offeredLine.settings));
+    const QString question = msg::LineFollowQuestion.arg(zt::line::describe(offeredLine.settings));
     if (prompts->question(this, msg::LineTitle, question))
         useLineSettings(offeredLine.settings);
 }

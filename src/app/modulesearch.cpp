@@ -36,7 +36,7 @@ void MainWindow::searchModule()
 
     connect(search, &ModuleSearch::trying, progress, [progress, bar](int index, const zt::line::LineSettings &candidate) {
         bar->setValue(index);
-        progress->setLabelText(QString::fromUtf8(msg::SearchTrying).arg(zt::line::describe(candidate)));
+        progress->setLabelText(msg::SearchTrying.arg(zt::line::describe(candidate)));
     });
     // Cancel, Esc and the close button all end here.
     connect(progress, &QProgressDialog::canceled, search, [search, progress] {

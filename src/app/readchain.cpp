@@ -75,6 +75,7 @@ bool MainWindow::showIdentification(const QVector<quint16> &r)
     layout = zt::catalogue::layoutForCode(moduleCode);
     emit moduleIdentified(moduleCode);
 
+    moduleConnected = true;
     ui->BT_Open_Connect->setText(msg::Disconnect);
     ui->BT_Open_Connect->setEnabled(true);
     setVis();

@@ -56,7 +56,7 @@ UpDateDialog::UpDateDialog(const QString &programName, const QString &version,
 
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_TranslucentBackground);
-    setWindowTitle(QString::fromUtf8(updmsg::WindowTitle));
+    setWindowTitle(updmsg::WindowTitle.text());
 
     setStyleSheet(QString::fromLatin1(DialogStyle));
     ui->label->setStyleSheet(QString::fromLatin1(LabelStyle));
@@ -124,8 +124,8 @@ void UpDateDialog::onDownLoad(LoadMode next)
         if (update::isPlainFileName(setupFile))
             downloader->getData(update::fileAddress(baseAddress, setupFile), setupFile, LoadSetup);
         else
-            options.prompts->warning(nullptr, QString::fromUtf8(updmsg::FileWarningTitle),
-                                     QString::fromUtf8(updmsg::FileError).arg(setupFile));
+            options.prompts->warning(nullptr, updmsg::FileWarningTitle.text(),
+                                     updmsg::FileError.arg(setupFile));
         break;
     case Done:
         break;
@@ -148,11 +148,11 @@ void UpDateDialog::installSetup(const QString &fileName, const QByteArray &body)
 {
     const QString path = update::writeNewFile(options.downloadFolder, fileName, body);
     if (path.isEmpty()) {
-        showProblem(QString::fromUtf8(updmsg::SaveFailed).arg(fileName), options.downloadFolder);
+        showProblem(updmsg::SaveFailed.arg(fileName), options.downloadFolder);
         return;
     }
     if (!options.startInstaller(path)) {
-        showProblem(QString::fromUtf8(updmsg::StartFailed).arg(fileName), path);
+        showProblem(updmsg::StartFailed.arg(fileName), path);
         return;
     }
     accept();
@@ -163,16 +163,16 @@ void UpDateDialog::onParse()
     setupFile.clear();
     const std::optional<update::ManifestEntry> entry = update::readManifestEntry(manifest, programName);
     if (!entry) {
-        showProblem(QString::fromUtf8(updmsg::BadManifest));
+        showProblem(updmsg::BadManifest.text());
         return;
     }
     if (!entry->found)
         return; // a manifest for other programs: nothing to say about this one
     if (update::isNewerVersion(version, entry->version)) {
-        ui->label->setText(QString::fromUtf8(updmsg::Offer).arg(programName, entry->version));
+        ui->label->setText(updmsg::Offer.arg(programName, entry->version));
         setupFile = entry->update;
     } else {
-        ui->label->setText(QString::fromUtf8(updmsg::NoUpdates));
+        ui->label->setText(updmsg::NoUpdates.text());
     }
     ui->label->setToolTip(QString());
     if (!setupFile.isEmpty()) {
@@ -183,7 +183,7 @@ void UpDateDialog::onParse()
 
 void UpDateDialog::onDownloadFailed(int, const QString &fileName, const QString &reason)
 {
-    showProblem(QString::fromUtf8(updmsg::DownloadFailed).arg(fileName), reason);
+    showProblem(updmsg::DownloadFailed.arg(fileName), reason);
 }
 
 void UpDateDialog::showProblem(const QString &text, const QString &detail)

@@ -98,14 +98,14 @@ bool MainWindow::loadSettingsFile(const QString &path, zt_settings *into)
         prompts->critical(this, msg::ErrorTitle, msg::NoFileChosen);
         return false;
     }
-    const char *problem = nullptr;
+    msg::Text problem{};
     switch (into->LoadZTSetting(path)) {
     case sf::Status::Ok: return true;
     case sf::Status::NotFound: problem = msg::FileNotFound; break;
     case sf::Status::AccessError: problem = msg::FileNoAccess; break;
     case sf::Status::FormatError: problem = msg::FileNotSettings; break;
     }
-    prompts->critical(this, msg::ErrorTitle, QString::fromUtf8(problem).arg(path));
+    prompts->critical(this, msg::ErrorTitle, problem.arg(path));
     return false;
 }
 
@@ -125,7 +125,7 @@ void MainWindow::on_BT_Set_Settings_clicked()
         return;
     }
     if (problem.kind == zt::filewrite::Problem::BadValue) {
-        prompts->critical(this, msg::ErrorTitle, QString::fromUtf8(msg::FileBadValue).arg(problem.key, problem.value));
+        prompts->critical(this, msg::ErrorTitle, msg::FileBadValue.arg(problem.key, problem.value));
         return;
     }
 
@@ -185,7 +185,7 @@ void MainWindow::abortFileWrite(const QString &reason)
     fileWrite.reset();
     loadFromFile = false;
     setVis();
-    prompts->critical(this, msg::ErrorTitle, QString::fromUtf8(msg::FileWriteAborted).arg(reason));
+    prompts->critical(this, msg::ErrorTitle, msg::FileWriteAborted.arg(reason));
 }
 
 // Controls that would start another command while a file is being written.

@@ -12,13 +12,13 @@ zt_settings::zt_settings(UserPrompts *prompts, QObject *parent)
 
 sf::Status zt_settings::LoadZTSetting()
 {
-    FileName = prompts->openFileName(QString::fromUtf8(sf::DialogCaption), QString::fromUtf8(sf::DialogFilter));
+    FileName = prompts->openFileName(sf::DialogCaption.text(), QString::fromUtf8(sf::DialogFilter));
     return LoadZTSetting(FileName);
 }
 
 sf::Status zt_settings::SaveZTSetting()
 {
-    FileName = prompts->saveFileName(QString::fromUtf8(sf::DialogCaption), QString::fromUtf8(sf::DialogFilter));
+    FileName = prompts->saveFileName(sf::DialogCaption.text(), QString::fromUtf8(sf::DialogFilter));
     return SaveZTSetting(FileName);
 }
 

@@ -4,27 +4,32 @@
 #include "module/catalogue.h"
 #include "module/registers.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace zt::calibration {
 
 namespace {
 
-constexpr auto ThermocoupleHint =
-    u"Юстировка смещения выполняется при входном напряжении 0 мВ\r\n"
-    u"Юстировка усиления выполняется при входном напряжении XXX мВ";
-constexpr auto RtdHint =
-    u"Юстировка смещения выполняется при входном сопротивлении 0 Ом\r\n"
-    u"Юстировка усиления выполняется при входном сопротивлении 200 Ом";
-constexpr auto PHint =
-    u"Юстировка смещения выполняется при входном сопротивлении 0 Ом\r\n"
-    u"Юстировка усиления выполняется при входном сопротивлении 10 000 Ом";
-constexpr auto CurrentHint =
-    u"Юстировка смещения выполняется при входном токе 3 мА \r\n"
-    u"Юстировка усиления выполняется при входном токе 21 мА ";
+// The window shows these texts translated; %1 is the gain voltage in mV or
+// the gain resistance with its unit.
+inline constexpr char Context[] = "zt::calibration";
+QString translated(const char *source) { return QCoreApplication::translate(Context, source); }
 
-constexpr auto VoltagePlaceholder = u"XXX";
-constexpr auto ResistancePlaceholder = u"200 Ом";
+constexpr auto ThermocoupleHint = QT_TRANSLATE_NOOP("zt::calibration",
+    "Юстировка смещения выполняется при входном напряжении 0 мВ\r\n"
+    "Юстировка усиления выполняется при входном напряжении %1 мВ");
+constexpr auto RtdHint = QT_TRANSLATE_NOOP("zt::calibration",
+    "Юстировка смещения выполняется при входном сопротивлении 0 Ом\r\n"
+    "Юстировка усиления выполняется при входном сопротивлении %1");
+constexpr auto PHint = QT_TRANSLATE_NOOP("zt::calibration",
+    "Юстировка смещения выполняется при входном сопротивлении 0 Ом\r\n"
+    "Юстировка усиления выполняется при входном сопротивлении 10 000 Ом");
+constexpr auto CurrentHint = QT_TRANSLATE_NOOP("zt::calibration",
+    "Юстировка смещения выполняется при входном токе 3 мА \r\n"
+    "Юстировка усиления выполняется при входном токе 21 мА ");
+constexpr auto Ohms = QT_TRANSLATE_NOOP("zt::calibration", "%1 Ом");
+
 constexpr auto NoValue = u"—";  // a list without a row: no value to name
 
 // Gain voltage by thermocouple row (J K T E R S B N L A1 A2 A3).
@@ -38,10 +43,10 @@ const char *const newerVoltage[ranges::ThermocoupleCount] = {
 QString gainResistance(int rtdRow)
 {
     switch (ranges::rtdCodeOfRow(rtdRow) >> 4) {
-    case 1: return QStringLiteral("200 Ом");
-    case 2: return QStringLiteral("400 Ом");
-    case 3: return QStringLiteral("2000 Ом");
-    case 4: return QStringLiteral("4000 Ом");
+    case 1: return translated(Ohms).arg(200);
+    case 2: return translated(Ohms).arg(400);
+    case 3: return translated(Ohms).arg(2000);
+    case 4: return translated(Ohms).arg(4000);
     }
     return QString::fromUtf16(NoValue);
 }
@@ -62,9 +67,11 @@ Step step(int channel, bool gain)
 {
     if (gain)
         return {channel == 0 ? 2 : 4, reg::calGain(channel),
-                channel == 0 ? "Выполнить юстировку усиления канала 0?" : "Выполнить юстировку усиления канала 1?"};
+                channel == 0 ? QT_TRANSLATE_NOOP("zt::calibration", "Выполнить юстировку усиления канала 0?")
+                             : QT_TRANSLATE_NOOP("zt::calibration", "Выполнить юстировку усиления канала 1?")};
     return {channel == 0 ? 1 : 3, reg::calOffset(channel),
-            channel == 0 ? "Выполнить юстировку смещения канала 0?" : "Выполнить юстировку смещения канала 1?"};
+            channel == 0 ? QT_TRANSLATE_NOOP("zt::calibration", "Выполнить юстировку смещения канала 0?")
+                         : QT_TRANSLATE_NOOP("zt::calibration", "Выполнить юстировку смещения канала 1?")};
 }
 
 bool isOlderFirmware(const QString &firmwareText)
@@ -81,14 +88,14 @@ QString hintText(int modulePosition, int thermocoupleRow, int rtdRow, const QStr
         const QString voltage = !known ? QString::fromUtf16(NoValue)
             : QString::fromLatin1(isOlderFirmware(firmwareText) ? olderVoltage[thermocoupleRow]
                                                                 : newerVoltage[thermocoupleRow]);
-        return QString::fromUtf16(ThermocoupleHint).replace(QString::fromUtf16(VoltagePlaceholder), voltage);
+        return translated(ThermocoupleHint).arg(voltage);
     }
     case catalogue::InputKind::Rtd:
-        return QString::fromUtf16(RtdHint).replace(QString::fromUtf16(ResistancePlaceholder), gainResistance(rtdRow));
+        return translated(RtdHint).arg(gainResistance(rtdRow));
     case catalogue::InputKind::P:
-        return QString::fromUtf16(PHint);
+        return translated(PHint);
     case catalogue::InputKind::Current:
-        return QString::fromUtf16(CurrentHint);
+        return translated(CurrentHint);
     case catalogue::InputKind::None:
         break;
     }

@@ -12,7 +12,7 @@ namespace zt::calibration {
 struct Step {
     int number;
     int address;
-    const char *question;
+    const char *question;  // the source text, under the context "zt::calibration"
 };
 Step step(int channel, bool gain);
 

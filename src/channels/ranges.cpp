@@ -7,19 +7,20 @@ namespace zt::ranges {
 namespace {
 
 // The item texts of the lists, by row; the "С" of "°С" is the Cyrillic letter.
+// The window shows them translated, under the context "zt::ranges".
 constexpr const char *thermocoupleTexts[ThermocoupleCount] = {
-    "J от -210 до 1200 °С",
-    "K от -200 до 1372 °С",
-    "T от -200 до 400 °С",
-    "E от -200 до 1000 °С",
-    "R от -50 до 1768 °С",
-    "S от -50 до 1768 °С",
-    "B от 250 до 1820 °С",
-    "N от -200 до 1300 °С",
-    "L от -200 до 800 °С",
-    "A1 от 0 до 2500 °С",
-    "A2 от 0 до 1800 °С",
-    "A3 от 0 до 1800 °С",
+    QT_TRANSLATE_NOOP("zt::ranges", "J от -210 до 1200 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "K от -200 до 1372 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "T от -200 до 400 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "E от -200 до 1000 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "R от -50 до 1768 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "S от -50 до 1768 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "B от 250 до 1820 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "N от -200 до 1300 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "L от -200 до 800 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "A1 от 0 до 2500 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "A2 от 0 до 1800 °С"),
+    QT_TRANSLATE_NOOP("zt::ranges", "A3 от 0 до 1800 °С"),
 };
 
 // RTD code: (nominal << 4) | characteristic, nominal 1..4 = 50, 100, 500,
@@ -29,39 +30,25 @@ struct RtdRow {
     const char *text;  // the list item
 };
 constexpr RtdRow rtdRows[RtdCount] = {
-    {0x10, "Pt50 α=0.00385 °С⁻¹ от -200 до 850 °С"},
-    {0x20, "Pt100 α=0.00385 °С⁻¹ от -200 до 850 °С"},
-    {0x30, "Pt500 α=0.00385 °С⁻¹ от -200 до 850 °С"},
-    {0x40, "Pt1000 α=0.00385 °С⁻¹ от -200 до 850 °С"},
-    {0x11, "50П α=0.00391 °С⁻¹ от -200 до 850 °С"},
-    {0x21, "100П α=0.00391 °С⁻¹ от -200 до 850 °С"},
-    {0x31, "500П α=0.00391 °С⁻¹ от -200 до 850 °С"},
-    {0x41, "1000П α=0.00391 °С⁻¹ от -200 до 850 °С"},
-    {0x24, "100H α=0.00617 °С⁻¹ от -60 до 180 °С"},
-    {0x34, "500H α=0.00617 °С⁻¹ от -60 до 180 °С"},
-    {0x44, "1000H α=0.00617 °С⁻¹ от -60 до 180 °С"},
-    {0x12, "Cu50 α=0.00426 °С⁻¹ от -50 до 200 °С"},
-    {0x22, "Cu100 α=0.00426 °С⁻¹ от -50 до 200 °С"},
-    {0x32, "Cu500 α=0.00426 °С⁻¹ от -50 до 200 °С"},
-    {0x42, "Cu1000 α=0.00426 °С⁻¹ от -50 до 200 °С"},
-    {0x13, "50М α=0.00428 °С⁻¹ от -180 до 200 °С"},
-    {0x23, "100М α=0.00428 °С⁻¹ от -180 до 200 °С"},
-    {0x33, "500М α=0.00428 °С⁻¹ от -180 до 200 °С"},
-    {0x43, "1000М α=0.00428 °С⁻¹ от -180 до 200 °С"},
-};
-
-struct MatchKey {
-    const char16_t *key;
-    int code;
-};
-
-// Larger nominals first: "Pt100" is also found in "Pt1000", "Cu50" in "Cu500".
-// \u041C and \u041F are the Cyrillic М and П; the H is Latin.
-constexpr MatchKey matchKeys[] = {
-    {u"1000H", 0x44}, {u"1000\u041C", 0x43}, {u"Cu1000", 0x42}, {u"1000\u041F", 0x41}, {u"Pt1000", 0x40},
-    {u"500H", 0x34},  {u"500\u041C", 0x33},  {u"Cu500", 0x32},  {u"500\u041F", 0x31},  {u"Pt500", 0x30},
-    {u"100H", 0x24},  {u"100\u041C", 0x23},  {u"Cu100", 0x22},  {u"100\u041F", 0x21},  {u"Pt100", 0x20},
-    {u"50\u041C", 0x13}, {u"Cu50", 0x12},    {u"50\u041F", 0x11}, {u"Pt50", 0x10},
+    {0x10, QT_TRANSLATE_NOOP("zt::ranges", "Pt50 α=0.00385 °С⁻¹ от -200 до 850 °С")},
+    {0x20, QT_TRANSLATE_NOOP("zt::ranges", "Pt100 α=0.00385 °С⁻¹ от -200 до 850 °С")},
+    {0x30, QT_TRANSLATE_NOOP("zt::ranges", "Pt500 α=0.00385 °С⁻¹ от -200 до 850 °С")},
+    {0x40, QT_TRANSLATE_NOOP("zt::ranges", "Pt1000 α=0.00385 °С⁻¹ от -200 до 850 °С")},
+    {0x11, QT_TRANSLATE_NOOP("zt::ranges", "50П α=0.00391 °С⁻¹ от -200 до 850 °С")},
+    {0x21, QT_TRANSLATE_NOOP("zt::ranges", "100П α=0.00391 °С⁻¹ от -200 до 850 °С")},
+    {0x31, QT_TRANSLATE_NOOP("zt::ranges", "500П α=0.00391 °С⁻¹ от -200 до 850 °С")},
+    {0x41, QT_TRANSLATE_NOOP("zt::ranges", "1000П α=0.00391 °С⁻¹ от -200 до 850 °С")},
+    {0x24, QT_TRANSLATE_NOOP("zt::ranges", "100H α=0.00617 °С⁻¹ от -60 до 180 °С")},
+    {0x34, QT_TRANSLATE_NOOP("zt::ranges", "500H α=0.00617 °С⁻¹ от -60 до 180 °С")},
+    {0x44, QT_TRANSLATE_NOOP("zt::ranges", "1000H α=0.00617 °С⁻¹ от -60 до 180 °С")},
+    {0x12, QT_TRANSLATE_NOOP("zt::ranges", "Cu50 α=0.00426 °С⁻¹ от -50 до 200 °С")},
+    {0x22, QT_TRANSLATE_NOOP("zt::ranges", "Cu100 α=0.00426 °С⁻¹ от -50 до 200 °С")},
+    {0x32, QT_TRANSLATE_NOOP("zt::ranges", "Cu500 α=0.00426 °С⁻¹ от -50 до 200 °С")},
+    {0x42, QT_TRANSLATE_NOOP("zt::ranges", "Cu1000 α=0.00426 °С⁻¹ от -50 до 200 °С")},
+    {0x13, QT_TRANSLATE_NOOP("zt::ranges", "50М α=0.00428 °С⁻¹ от -180 до 200 °С")},
+    {0x23, QT_TRANSLATE_NOOP("zt::ranges", "100М α=0.00428 °С⁻¹ от -180 до 200 °С")},
+    {0x33, QT_TRANSLATE_NOOP("zt::ranges", "500М α=0.00428 °С⁻¹ от -180 до 200 °С")},
+    {0x43, QT_TRANSLATE_NOOP("zt::ranges", "1000М α=0.00428 °С⁻¹ от -180 до 200 °С")},
 };
 
 constexpr int FirstWiringCode = 2;
@@ -92,14 +79,6 @@ QString thermocoupleText(int row)
 QString rtdText(int row)
 {
     return row >= 0 && row < RtdCount ? QString::fromUtf8(rtdRows[row].text) : QString();
-}
-
-int rtdCodeFromText(const QString &text)
-{
-    for (const MatchKey &m : matchKeys)
-        if (text.contains(QStringView(m.key)))
-            return m.code;
-    return 0;
 }
 
 int rtdCodeOfRow(int row)

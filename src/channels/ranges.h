@@ -36,9 +36,6 @@ Bounds rtdBounds(int row);
 QString thermocoupleText(int row);
 QString rtdText(int row);
 
-// The RTD code of a list item, found by the sensor name the text contains;
-// 0 when it names no sensor.
-int rtdCodeFromText(const QString &text);
 int rtdCodeOfRow(int row);   // -1 out of range
 int rtdRowOfCode(int code);  // -1 when not an RTD code
 bool isRtdCode(int code);

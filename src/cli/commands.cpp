@@ -132,7 +132,7 @@ int Commands::read()
     }
     printFacts(d.module);
     for (const zt::commission::ChannelFacts &c : d.channels) {
-        print(utf8(zt::commission::text::Channel).arg(c.channel));
+        print(zt::commission::text::Channel.arg(c.channel));
         printFacts(c.settings + c.live, QStringLiteral("  "));
     }
     return Done;

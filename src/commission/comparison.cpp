@@ -52,7 +52,7 @@ int valueOf(const Setting &s, const ModuleSettings &m)
 
 QString nameOf(const Setting &s)
 {
-    const char *name = nullptr;
+    text::Text name{};
     switch (s.what) {
     case What::Range: name = text::SettingRange; break;
     case What::Wiring: name = text::SettingWiring; break;
@@ -60,9 +60,9 @@ QString nameOf(const Setting &s)
     case What::Lower: name = text::SettingLower; break;
     case What::Upper: name = text::SettingUpper; break;
     case What::FastConversion: name = text::SettingFastConversion; break;
-    case What::ColdJunction: return QString::fromUtf8(text::SettingColdJunction);
+    case What::ColdJunction: return text::SettingColdJunction.text();
     }
-    return QString::fromUtf8(name).arg(s.channel);
+    return name.arg(s.channel);
 }
 
 QString wordsFor(const Setting &s, InputKind kind, int value)

@@ -14,29 +14,29 @@ namespace {
 
 using catalogue::InputKind;
 
-Fact fact(const char *key, const char *label, const QJsonValue &value, const QString &text)
+Fact fact(const char *key, const QString &label, const QJsonValue &value, const QString &text)
 {
-    return {QString::fromLatin1(key), QString::fromUtf8(label), value, text};
+    return {QString::fromLatin1(key), label, value, text};
 }
 
-Fact textFact(const char *key, const char *label, const QString &text)
+Fact textFact(const char *key, const QString &label, const QString &text)
 {
     return fact(key, label, text, text);
 }
 
-Fact switchFact(const char *key, const char *label, bool on)
+Fact switchFact(const char *key, const QString &label, bool on)
 {
     return fact(key, label, on, words::onOff(on));
 }
 
-Fact limitFact(const char *key, const char *label, int value)
+Fact limitFact(const char *key, const QString &label, int value)
 {
-    return fact(key, label, value, words::withUnit(QString::number(value), QString::fromUtf8(text::Degrees)));
+    return fact(key, label, value, words::withUnit(QString::number(value), text::Degrees.text()));
 }
 
 // Floats as the form shows them: six significant digits, a dash for what is
 // not a number.
-Fact floatFact(const char *key, const char *label, float value, const QString &unit)
+Fact floatFact(const char *key, const QString &label, float value, const QString &unit)
 {
     if (!std::isfinite(value))
         return fact(key, label, QJsonValue(), liveText(value).text);
@@ -63,8 +63,8 @@ QVector<Fact> inputSettings(const ModuleState &s, int ch, InputKind kind)
     if (measuresTemperature(kind))
         facts << limitFact("lower", text::Lower, s.limits.min[ch]) << limitFact("upper", text::Upper, s.limits.max[ch]);
     if (kind == InputKind::P)
-        facts << floatFact("lower", text::Lower, s.config.pLimitMin[ch], QString::fromUtf8(text::Ohm))
-              << floatFact("upper", text::Upper, s.config.pLimitMax[ch], QString::fromUtf8(text::Ohm));
+        facts << floatFact("lower", text::Lower, s.config.pLimitMin[ch], text::Ohm.text())
+              << floatFact("upper", text::Upper, s.config.pLimitMax[ch], text::Ohm.text());
     if (kind == InputKind::Current)
         facts << switchFact("fastConversion", text::FastConversion, s.options.fastConversion0);
     return facts;
@@ -72,13 +72,13 @@ QVector<Fact> inputSettings(const ModuleState &s, int ch, InputKind kind)
 
 QVector<Fact> liveValues(const ModuleState &s, int ch, InputKind kind, bool input)
 {
-    const QString degrees = QString::fromUtf8(text::Degrees);
+    const QString degrees = text::Degrees.text();
     QVector<Fact> facts;
     if (input)
         facts << floatFact("input", text::Input, s.live.input[ch], catalogue::inputUnit(s.position()));
     if (input && measuresTemperature(kind))
         facts << floatFact("temperature", text::Temperature, s.live.temperature[ch], degrees);
-    facts << floatFact("output", text::Output, s.live.output[ch], QString::fromUtf8(text::MilliAmpere));
+    facts << floatFact("output", text::Output, s.live.output[ch], text::MilliAmpere.text());
     if (input && kind == InputKind::Thermocouple)
         facts << floatFact("coldJunctionTemperature", text::ColdJunctionTemperature, s.live.coldJunction[ch], degrees);
     return facts;

@@ -41,7 +41,7 @@ QString channelTable(const QVector<ChannelFacts> &channels, QVector<Fact> Channe
     QStringList keys, labels;
     QStringList header{QString()};
     for (const ChannelFacts &c : channels) {
-        header << utf8(text::Channel).arg(c.channel);
+        header << text::Channel.arg(c.channel);
         for (const Fact &f : c.*facts) {
             if (!keys.contains(f.key)) {
                 keys << f.key;
@@ -69,13 +69,13 @@ QString heading(const QString &text, int level)
 
 QString fileSection(const ReportInput &input)
 {
-    QString html = heading(utf8(text::RecordFile), 2) + QStringLiteral("<p>%1</p>").arg(escaped(input.settingsFile));
+    QString html = heading(text::RecordFile.text(), 2) + QStringLiteral("<p>%1</p>").arg(escaped(input.settingsFile));
     if (input.differences.isEmpty())
-        return html + QStringLiteral("<p>%1</p>").arg(escaped(utf8(text::RecordMatches)));
-    QString rows = row({utf8(text::RecordSetting), utf8(text::RecordModule), utf8(text::RecordFileValue)}, true);
+        return html + QStringLiteral("<p>%1</p>").arg(escaped(text::RecordMatches.text()));
+    QString rows = row({text::RecordSetting.text(), text::RecordModule.text(), text::RecordFileValue.text()}, true);
     for (const Difference &d : input.differences)
         rows += row({d.setting, d.moduleValue, d.fileValue});
-    return html + QStringLiteral("<p>%1</p>").arg(escaped(utf8(text::RecordDiffers))) + table(rows);
+    return html + QStringLiteral("<p>%1</p>").arg(escaped(text::RecordDiffers.text())) + table(rows);
 }
 
 } // namespace
@@ -83,12 +83,12 @@ QString fileSection(const ReportInput &input)
 QString reportHtml(const ReportInput &input)
 {
     const Description d = describe(input.state);
-    QString html = heading(utf8(text::RecordTitle).arg(input.state.typeName()), 1);
-    html += table(row({utf8(text::RecordTime), input.time.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))})
-                  + row({utf8(text::RecordPort), input.port}) + factRows(d.module));
-    html += heading(utf8(text::RecordSettings), 2) + channelTable(d.channels, &ChannelFacts::settings);
+    QString html = heading(text::RecordTitle.arg(input.state.typeName()), 1);
+    html += table(row({text::RecordTime.text(), input.time.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"))})
+                  + row({text::RecordPort.text(), input.port}) + factRows(d.module));
+    html += heading(text::RecordSettings.text(), 2) + channelTable(d.channels, &ChannelFacts::settings);
     if (input.state.has(ModuleState::Live))
-        html += heading(utf8(text::RecordLive), 2) + channelTable(d.channels, &ChannelFacts::live);
+        html += heading(text::RecordLive.text(), 2) + channelTable(d.channels, &ChannelFacts::live);
     if (!input.settingsFile.isEmpty())
         html += fileSection(input);
     html += QStringLiteral("<p><small>%1</small></p>").arg(escaped(utf8(text::RecordProgram).arg(QStringLiteral(ZT_VERSION))));

@@ -4,6 +4,8 @@
 #include "channels/rs485codes.h"
 #include "commission/texts.h"
 
+#include <QCoreApplication>
+
 namespace zt::commission::words {
 
 namespace {
@@ -13,6 +15,12 @@ using catalogue::InputKind;
 // The speeds and formats the PLB codes stand for, by row of their lists.
 constexpr const char *speeds[rs485::SpeedCount] = {"2400", "4800", "9600", "19200", "38400", "57600", "115200"};
 constexpr const char *formats[rs485::FormatCount] = {"8N1", "8N2", "8O1", "8E1"};
+
+// The list items in the installed language; ranges:: keeps the source texts.
+QString translated(const QString &item)
+{
+    return QCoreApplication::translate("zt::ranges", item.toUtf8().constData());
+}
 
 QString hex(quint16 code)
 {
@@ -26,25 +34,25 @@ QString range(InputKind kind, int row)
     const QString item = kind == InputKind::Thermocouple ? ranges::thermocoupleText(row)
                        : kind == InputKind::Rtd          ? ranges::rtdText(row)
                                                          : QString();
-    return item.isEmpty() ? QString::fromUtf8(text::NotInList) : item;
+    return item.isEmpty() ? text::NotInList.text() : translated(item);
 }
 
 QString rangeCode(InputKind kind, quint16 code)
 {
     const int row = kind == InputKind::Thermocouple ? ranges::thermocoupleRowOfCode(code) : ranges::rtdRowOfCode(code);
-    return row < 0 ? QString::fromUtf8(text::OutsideList).arg(hex(code)) : range(kind, row);
+    return row < 0 ? text::OutsideList.arg(hex(code)) : range(kind, row);
 }
 
 QString wiringRow(int row)
 {
     if (row < 0 || row >= ranges::WiringCount)
-        return QString::fromUtf8(text::NotInList);
-    return QString::fromUtf8(text::Wires).arg(ranges::wiringCodeOfRow(row));
+        return text::NotInList.text();
+    return text::Wires.arg(ranges::wiringCodeOfRow(row));
 }
 
 QString onOff(bool on)
 {
-    return QString::fromUtf8(on ? text::On : text::Off);
+    return (on ? text::On : text::Off).text();
 }
 
 QString withUnit(const QString &value, const QString &unit)
@@ -55,13 +63,13 @@ QString withUnit(const QString &value, const QString &unit)
 QString plbSpeed(quint16 code)
 {
     const int row = rs485::speedRowOfCode(code);
-    return row < 0 ? QString::fromUtf8(text::OutsideList).arg(hex(code)) : QString::fromLatin1(speeds[row]);
+    return row < 0 ? text::OutsideList.arg(hex(code)) : QString::fromLatin1(speeds[row]);
 }
 
 QString plbFormat(quint16 code)
 {
     const int row = rs485::formatRowOfCode(code);
-    return row < 0 || rs485::formatCodeOfRow(row) != code ? QString::fromUtf8(text::OutsideList).arg(hex(code))
+    return row < 0 || rs485::formatCodeOfRow(row) != code ? text::OutsideList.arg(hex(code))
                                                           : QString::fromLatin1(formats[row]);
 }
 

@@ -3,6 +3,8 @@
 #include "channels/rs485codes.h"
 #include "module/registers.h"
 
+#include <QCoreApplication>
+
 namespace zt::line {
 
 namespace {
@@ -81,7 +83,7 @@ QString describe(const LineSettings &settings)
 
 QString describe(int baudRate, const QString &format, int address)
 {
-    return QStringLiteral("%1 %2, адрес %3").arg(baudRate).arg(format).arg(address);
+    return QCoreApplication::translate("zt::line", "%1 %2, адрес %3").arg(baudRate).arg(format).arg(address);
 }
 
 RtuSettings rtuSettings(const QString &portName, const LineSettings &settings)

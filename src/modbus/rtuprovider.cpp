@@ -3,6 +3,7 @@
 #include "linetiming.h"
 #include "logging.h"
 
+#include <QCoreApplication>
 #include <QModbusReply>
 #include <QModbusRtuSerialMaster>
 #include <QSerialPort>
@@ -93,7 +94,7 @@ void RtuProvider::openPort(RtuSettings sett, bool tcp)
     // reported by its return value above.
     connect(modbusDevice, &QModbusDevice::errorOccurred, this, &RtuProvider::onDeviceError);
 
-    emit sendStatus(QStringLiteral("RTU порт %1 (%2) открыт: %3")
+    emit sendStatus(QCoreApplication::translate("RtuProvider", "RTU порт %1 (%2) открыт: %3")
                         .arg(name, QString::number(sett.baudRate.toInt()), sett.portName.toString()));
     emit openDevice();
     opened = true;
@@ -105,7 +106,7 @@ void RtuProvider::closePort()
         return;
     emit closeDevice();
     qCDebug(lcModbus) << "closePort";
-    emit sendStatus(QStringLiteral("RTU порт %1 закрыт").arg(name));
+    emit sendStatus(QCoreApplication::translate("RtuProvider", "RTU порт %1 закрыт").arg(name));
     shutDownClient();
 }
 
@@ -141,7 +142,7 @@ void RtuProvider::onDeviceError(QModbusDevice::Error error)
     // modal box whose event loop would deliver every repetition.
     shutDownClient();
     emit closeDevice();
-    emit sendStatus(QStringLiteral("Ошибка порта %1").arg(name));
+    emit sendStatus(QCoreApplication::translate("RtuProvider", "Ошибка порта %1").arg(name));
     emit writeDataError();
 }
 

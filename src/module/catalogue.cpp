@@ -3,6 +3,8 @@
 #include "module/codec.h"
 #include "module/registers.h"
 
+#include <QCoreApplication>
+
 namespace zt {
 
 bool ModuleLayout::operator==(const ModuleLayout &o) const
@@ -55,10 +57,10 @@ bool isModulePosition(int position) { return position > 0 && position < entryCou
 QString unitOfKind(quint16 kind)
 {
     switch (kind) {
-    case KindTI: return QStringLiteral("мВ");
+    case KindTI: return QCoreApplication::translate("zt::catalogue", "мВ");
     case KindRTD:
-    case KindP: return QStringLiteral("Ом");
-    case KindAI: return QStringLiteral("мА");
+    case KindP: return QCoreApplication::translate("zt::catalogue", "Ом");
+    case KindAI: return QCoreApplication::translate("zt::catalogue", "мА");
     }
     return QString();
 }

@@ -2,6 +2,8 @@
 
 #include "module/registers.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstring>
 
@@ -24,7 +26,7 @@ LiveText liveText(float v)
 {
     if (std::isfinite(v))
         return {formatFloat(v), QString()};
-    return {QStringLiteral("—"), QStringLiteral("Нет достоверного значения")};
+    return {QStringLiteral("—"), QCoreApplication::translate("zt::codec", "Нет достоверного значения")};
 }
 
 qint16 decodeInt16(quint16 word)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "i18n/uitext.h"
+
 #include <QString>
 
 // One module configuration as a settings file (.ztset) holds it: the type
@@ -36,7 +38,8 @@ struct ModuleSettings {
 
 namespace settingsfile {
 
-constexpr auto DialogCaption = "Настройки";
+inline constexpr char Context[] = "zt::settingsfile";
+constexpr UiText<Context> DialogCaption{QT_TRANSLATE_NOOP("zt::settingsfile", "Настройки")};
 constexpr auto DialogFilter = "ZT settings (*.ztset);";
 
 enum class Status {
