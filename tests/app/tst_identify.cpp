@@ -230,7 +230,7 @@ void tst_Identify::unknownTypeShowsNoPanelButPolls()
     block[2] = 0x0207;
     h.window->onSetReadStendData(QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0x2000, block));
 
-    QCOMPARE(h.connectButton()->text(), QStringLiteral("Отключиться"));
+    QCOMPARE(h.connectButton()->text().remove('&'), QStringLiteral("Отключиться"));
     QVERIFY(h.widget("BT_MODUL_RESET")->isHidden());
     QVERIFY(h.widget("ED_VALUE_0")->isHidden());
     QVERIFY(!h.widget<QTabWidget>("tabWidget")->isTabVisible(1));

@@ -55,7 +55,7 @@ public:
     bool connectAndPoll()
     {
         clickConnect();
-        return QTest::qWaitFor([this] { return connectButton()->text() == "Отключиться"; }, 3000)
+        return QTest::qWaitFor([this] { return connectButton()->text().remove('&') == "Отключиться"; }, 3000)
             && waitForLiveValues();
     }
 
@@ -79,7 +79,7 @@ public:
 
     bool isIdle() const
     {
-        return connectButton()->text() == "Соединиться" && connectButton()->isEnabled();
+        return connectButton()->text().remove('&') == "Соединиться" && connectButton()->isEnabled();
     }
 
     SimFixture sim;

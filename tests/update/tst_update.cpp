@@ -120,7 +120,7 @@ void tst_Update::checkShowsWhatTheServerOffers_data()
 
     const auto offer = [](const char *version) { return QStringLiteral("Доступна версия: ZTConfig %1, обновить?").arg(version); };
     const QString none = QStringLiteral("Доступных обновлений нет!");
-    const QString failed = QString::fromUtf8(updmsg::DownloadFailed).arg("update.json");
+    const QString failed = updmsg::DownloadFailed.arg("update.json");
     for (const char *newer : {"1.1.3.0", "1.2", "1.1.10.0", "1.1.2.0.1"})
         QTest::newRow(newer) << manifest(newer) << offer(newer) << true;
     for (const char *notNewer : {"1.1.2.0", "1.1.2.0.0", "1.1.1.9", "1.1.3beta"})
@@ -130,7 +130,7 @@ void tst_Update::checkShowsWhatTheServerOffers_data()
     QTest::newRow("no update key") << answer(R"({"ZTConfig": {"version": "1.1.3.0"}})") << offer("1.1.3.0") << false;
     QTest::newRow("zero byte after") << manifest("1.1.3.0") + QByteArray("\0junk", 5) << offer("1.1.3.0") << true;
     QTest::newRow("zero byte inside") << answer(QByteArray(R"({"ZTConfig":)") + '\0' + R"({"version": "2"}})")
-                                      << updmsg::BadManifest << false;
+                                      << updmsg::BadManifest.text() << false;
     QTest::newRow("not found") << answer({}, "404 Not Found") << failed << false;
     QTest::newRow("redirect elsewhere") << answer({}, "302 Found", "Location: http://example.invalid/update.json\r\n")
                                         << failed << false;
@@ -196,7 +196,7 @@ void tst_Update::installerIsStoredAndStarted()
     QCOMPARE(contents("setup.exe"), userHasSetup ? "mine" : "installer");
     QCOMPARE(downloads().size(), userHasSetup ? 3 : 2); // and no partial file
     QCOMPARE(dialog->result(), startWorks ? QDialog::Accepted : QDialog::Rejected);
-    QCOMPARE(label() == QString::fromUtf8(updmsg::StartFailed).arg(storedAs), !startWorks);
+    QCOMPARE(label() == updmsg::StartFailed.arg(storedAs), !startWorks);
 }
 
 void tst_Update::onlyAStartedInstallerClosesTheWindow_data()
