@@ -1,7 +1,9 @@
+#include "language.h"
 #include "mainwindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QSettings>
 #include <cstdio>
 
 namespace {
@@ -12,9 +14,10 @@ void describeApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral(ZT_VERSION));
 }
 
-// Handles --help and --version itself (they exit); returns the options. An
-// unknown option or a surplus argument is reported and the program starts.
-MainWindowOptions parseCommandLine(const QCoreApplication &app)
+// Handles --help and --version itself (they exit); returns the options and
+// the language asked for (empty: none). An unknown option or a surplus
+// argument is reported and the program starts.
+MainWindowOptions parseCommandLine(const QCoreApplication &app, QString *language)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Конфигуратор модулей серии ZT"));
@@ -25,6 +28,11 @@ MainWindowOptions parseCommandLine(const QCoreApplication &app)
                                                  "does not list it (a link in /dev/serial/by-id/, a pty)."),
                                   QStringLiteral("device"));
     parser.addOption(port);
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Language of the window: ru (the default) or en; "
+                                                 "overrides the one chosen in the menu."),
+                                  QStringLiteral("language"));
+    parser.addOption(lang);
     parser.addPositionalArgument(QStringLiteral("settings-file"),
                                  QStringLiteral("A .ztset file to show in offline mode."),
                                  QStringLiteral("[settings-file]"));
@@ -37,6 +45,11 @@ MainWindowOptions parseCommandLine(const QCoreApplication &app)
     if (parser.positionalArguments().size() > 1)
         std::fprintf(stderr, "ztconfig: ignored: %s\n",
                      qPrintable(parser.positionalArguments().mid(1).join(QLatin1Char(' '))));
+
+    *language = parser.value(lang);
+    if (!language->isEmpty() && *language != QLatin1String(language::Russian)
+        && *language != QLatin1String(language::English))
+        std::fprintf(stderr, "ztconfig: unknown language %s, Russian is used\n", qPrintable(*language));
 
     MainWindowOptions options;
     options.settingsFile = parser.positionalArguments().value(0);
@@ -61,7 +74,8 @@ int main(int argc, char **argv)
     if (!hasDisplay()) {
         QCoreApplication app(argc, argv);
         describeApplication();
-        parseCommandLine(app);
+        QString language;
+        parseCommandLine(app, &language);
         std::fputs("ztconfig: no display to show the window on (DISPLAY is not set).\n"
                    "Start it from a desktop session, or without a screen with\n"
                    "  xvfb-run -a ztconfig   or   QT_QPA_PLATFORM=offscreen ztconfig\n",
@@ -74,7 +88,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     describeApplication();
     QApplication::setDesktopFileName(QStringLiteral("ru.morvane.ztconfig"));
-    MainWindow window(parseCommandLine(app));
+    QString asked;
+    const MainWindowOptions options = parseCommandLine(app, &asked);
+    language::install(&app, language::chosen(asked, QSettings(QStringLiteral("Morvane"), QStringLiteral("ZTConfig"))));
+    MainWindow window(options);
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "accessibility.h"
+#include "language.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
 #include "modbus/rtuprovider.h"
@@ -9,6 +10,7 @@
 #include "ztsettings.h"
 
 #include <QCoreApplication>
+#include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
@@ -63,6 +65,11 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     setUpCsvLog();
     setUpTrend();
     setUpTrafficView();
+    ui->menu_2->addSeparator();
+    QMenu *languages = language::addMenu(ui->menu_2, appSettings);
+    languages->menuAction()->setFont(ui->action_demo->font());
+    for (QAction *action : languages->actions())
+        action->setFont(ui->action_demo->font());
 
     watchdogTimer = new QTimer(this);
     // A coarse timer may fire late enough to lose the race with the client's

@@ -1,0 +1,1271 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru_RU">
+<context>
+    <name>AboutDialog</name>
+    <message>
+        <source>О программе...</source>
+        <translation>About...</translation>
+    </message>
+    <message>
+        <source>ZTConfig Конфигуратор серии ZT</source>
+        <translation>ZTConfig Configurator for the ZT series</translation>
+    </message>
+    <message>
+        <source>Почтовый адрес: указывается изготовителем</source>
+        <translation>Postal address: given by the manufacturer</translation>
+    </message>
+    <message>
+        <source>Тел.: +7 (000) 000-00-00, e-mail: support@example.invalid</source>
+        <translation>Tel.: +7 (000) 000-00-00, e-mail: support@example.invalid</translation>
+    </message>
+    <message>
+        <source>Версия: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Дата сборки: %1г.</source>
+        <translation>Build date: %1</translation>
+    </message>
+</context>
+<context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Сравнение с файлом</source>
+        <translation>Comparison with a file</translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Модуль</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>LineSettingsDialog</name>
+    <message>
+        <source>Параметры связи</source>
+        <translation>Line settings</translation>
+    </message>
+    <message>
+        <source>Скорость</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Формат</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Адрес модуля</source>
+        <translation>Module address</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Конфигуратор модулей серии ZT</source>
+        <translation>ZT series module configurator</translation>
+    </message>
+    <message>
+        <source>COM PORT</source>
+        <translation>COM PORT</translation>
+    </message>
+    <message>
+        <source>&amp;Обновить</source>
+        <translation>&amp;Refresh</translation>
+    </message>
+    <message>
+        <source>&amp;Выбрать файл</source>
+        <translation>Ch&amp;oose file</translation>
+    </message>
+    <message>
+        <source>&amp;Установить настройки</source>
+        <translation>A&amp;pply settings</translation>
+    </message>
+    <message>
+        <source>&amp;Показать настройки</source>
+        <translation>Sho&amp;w settings</translation>
+    </message>
+    <message>
+        <source>Имя модуля</source>
+        <translation>Module name</translation>
+    </message>
+    <message>
+        <source>Версия прошивки</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>Пере&amp;загрузка</source>
+        <translation>Re&amp;boot</translation>
+    </message>
+    <message>
+        <source>С&amp;брос до заводских настроек</source>
+        <translation>Factor&amp;y reset</translation>
+    </message>
+    <message>
+        <source>Канал 0</source>
+        <translation>Channel 0</translation>
+    </message>
+    <message>
+        <source>Тип датчика</source>
+        <translation>Sensor type</translation>
+    </message>
+    <message>
+        <source>J от -210 до 1200 °С</source>
+        <translation>J from -210 to 1200 °C</translation>
+    </message>
+    <message>
+        <source>K от -200 до 1372 °С</source>
+        <translation>K from -200 to 1372 °C</translation>
+    </message>
+    <message>
+        <source>T от -200 до 400 °С</source>
+        <translation>T from -200 to 400 °C</translation>
+    </message>
+    <message>
+        <source>E от -200 до 1000 °С</source>
+        <translation>E from -200 to 1000 °C</translation>
+    </message>
+    <message>
+        <source>R от -50 до 1768 °С</source>
+        <translation>R from -50 to 1768 °C</translation>
+    </message>
+    <message>
+        <source>S от -50 до 1768 °С</source>
+        <translation>S from -50 to 1768 °C</translation>
+    </message>
+    <message>
+        <source>B от 250 до 1820 °С</source>
+        <translation>B from 250 to 1820 °C</translation>
+    </message>
+    <message>
+        <source>N от -200 до 1300 °С</source>
+        <translation>N from -200 to 1300 °C</translation>
+    </message>
+    <message>
+        <source>L от -200 до 800 °С</source>
+        <translation>L from -200 to 800 °C</translation>
+    </message>
+    <message>
+        <source>A1 от 0 до 2500 °С</source>
+        <translation>A1 from 0 to 2500 °C</translation>
+    </message>
+    <message>
+        <source>A2 от 0 до 1800 °С</source>
+        <translation>A2 from 0 to 1800 °C</translation>
+    </message>
+    <message>
+        <source>A3 от 0 до 1800 °С</source>
+        <translation>A3 from 0 to 1800 °C</translation>
+    </message>
+    <message>
+        <source>Pt50 α=0.00385 °С⁻¹ от -200 до 850 °С</source>
+        <translation>Pt50 α=0.00385 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>Pt100 α=0.00385 °С⁻¹ от -200 до 850 °С</source>
+        <translation>Pt100 α=0.00385 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>Pt500 α=0.00385 °С⁻¹ от -200 до 850 °С</source>
+        <translation>Pt500 α=0.00385 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>Pt1000 α=0.00385 °С⁻¹ от -200 до 850 °С</source>
+        <translation>Pt1000 α=0.00385 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>50П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
+        <translation>50P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>100П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
+        <translation>100P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>500П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
+        <translation>500P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>1000П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
+        <translation>1000P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>100H α=0.00617 °С⁻¹ от -60 до 180 °С</source>
+        <translation>100H α=0.00617 °C⁻¹ from -60 to 180 °C</translation>
+    </message>
+    <message>
+        <source>500H α=0.00617 °С⁻¹ от -60 до 180 °С</source>
+        <translation>500H α=0.00617 °C⁻¹ from -60 to 180 °C</translation>
+    </message>
+    <message>
+        <source>1000H α=0.00617 °С⁻¹ от -60 до 180 °С</source>
+        <translation>1000H α=0.00617 °C⁻¹ from -60 to 180 °C</translation>
+    </message>
+    <message>
+        <source>Cu50 α=0.00426 °С⁻¹ от -50 до 200 °С</source>
+        <translation>Cu50 α=0.00426 °C⁻¹ from -50 to 200 °C</translation>
+    </message>
+    <message>
+        <source>Cu100 α=0.00426 °С⁻¹ от -50 до 200 °С</source>
+        <translation>Cu100 α=0.00426 °C⁻¹ from -50 to 200 °C</translation>
+    </message>
+    <message>
+        <source>Cu500 α=0.00426 °С⁻¹ от -50 до 200 °С</source>
+        <translation>Cu500 α=0.00426 °C⁻¹ from -50 to 200 °C</translation>
+    </message>
+    <message>
+        <source>Cu1000 α=0.00426 °С⁻¹ от -50 до 200 °С</source>
+        <translation>Cu1000 α=0.00426 °C⁻¹ from -50 to 200 °C</translation>
+    </message>
+    <message>
+        <source>50М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
+        <translation>50M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+    </message>
+    <message>
+        <source>100М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
+        <translation>100M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+    </message>
+    <message>
+        <source>500М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
+        <translation>500M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+    </message>
+    <message>
+        <source>1000М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
+        <translation>1000M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+    </message>
+    <message>
+        <source>Схема подключения датчика</source>
+        <translation>Sensor wiring</translation>
+    </message>
+    <message>
+        <source>2-ух</source>
+        <translation>2-wire</translation>
+    </message>
+    <message>
+        <source>3-ех</source>
+        <translation>3-wire</translation>
+    </message>
+    <message>
+        <source>4-ех</source>
+        <translation>4-wire</translation>
+    </message>
+    <message>
+        <source>Нижняя граница преобразования</source>
+        <translation>Lower conversion limit</translation>
+    </message>
+    <message>
+        <source>Уст&amp;ановить</source>
+        <translation>&amp;Set</translation>
+    </message>
+    <message>
+        <source>Верхняя граница преобразования</source>
+        <translation>Upper conversion limit</translation>
+    </message>
+    <message>
+        <source>Уста&amp;новить</source>
+        <translation>S&amp;et</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>Датчик холодного спая</source>
+        <translation>Cold-junction sensor</translation>
+    </message>
+    <message>
+        <source>Входное значение</source>
+        <translation>Input value</translation>
+    </message>
+    <message>
+        <source>мВ</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Расчетное выходное значение</source>
+        <translation>Calculated output value</translation>
+    </message>
+    <message>
+        <source>мА</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>&amp;Инверсия выхода</source>
+        <translation>&amp;Invert output</translation>
+    </message>
+    <message>
+        <source>Калибровка усиления</source>
+        <translation>Gain calibration</translation>
+    </message>
+    <message>
+        <source>Калибровка смещения</source>
+        <translation>Offset calibration</translation>
+    </message>
+    <message>
+        <source>Выполнить юстировку сме&amp;щения</source>
+        <translation>Calibrate offse&amp;t</translation>
+    </message>
+    <message>
+        <source>Выполнить юстировку уси&amp;ления</source>
+        <translation>Calibrate &amp;gain</translation>
+    </message>
+    <message>
+        <source>Канал 1</source>
+        <translation>Channel 1</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Скорость</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Параметры RS-485</source>
+        <translation>RS-485 parameters</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Режимы работы</source>
+        <translation>&amp;Modes</translation>
+    </message>
+    <message>
+        <source>&amp;Справка</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить как...</source>
+        <translation>Save as...</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Офлайн режим</source>
+        <translation>&amp;Offline mode</translation>
+    </message>
+    <message>
+        <source>Режим &amp;юстировки</source>
+        <translation>&amp;Calibration mode</translation>
+    </message>
+    <message>
+        <source>&amp;Обновление ПО</source>
+        <translation>Software &amp;update</translation>
+    </message>
+    <message>
+        <source>О &amp;программе</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Разрешить калибровку</source>
+        <translation>Allow calibration</translation>
+    </message>
+    <message>
+        <source>Сравнить с &amp;файлом…</source>
+        <translation>Compare with &amp;file…</translation>
+    </message>
+    <message>
+        <source>Сохранить о&amp;тчёт…</source>
+        <translation>Save &amp;report…</translation>
+    </message>
+    <message>
+        <source>Соедини&amp;ться</source>
+        <translation>&amp;Connect</translation>
+    </message>
+    <message>
+        <source>Со&amp;хранить настройки в файл</source>
+        <translation>Sa&amp;ve settings to file</translation>
+    </message>
+    <message>
+        <source>Вклю&amp;чить ХС</source>
+        <translation>E&amp;nable CJC</translation>
+    </message>
+    <message>
+        <source>В&amp;кл. быстрое преобразование</source>
+        <translation>F&amp;ast conversion</translation>
+    </message>
+</context>
+<context>
+    <name>RtuProvider</name>
+    <message>
+        <source>RTU порт %1 (%2) открыт: %3</source>
+        <translation>RTU port %1 (%2) open: %3</translation>
+    </message>
+    <message>
+        <source>RTU порт %1 закрыт</source>
+        <translation>RTU port %1 closed</translation>
+    </message>
+    <message>
+        <source>Ошибка порта %1</source>
+        <translation>Port error %1</translation>
+    </message>
+</context>
+<context>
+    <name>UpDateDialog</name>
+    <message>
+        <source>Обновление программы ZTConfig </source>
+        <translation>ZTConfig software update </translation>
+    </message>
+    <message>
+        <source>&amp;Проверить...</source>
+        <translation>&amp;Check...</translation>
+    </message>
+    <message>
+        <source>&amp;Обновить</source>
+        <translation>&amp;Update</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+</context>
+<context>
+    <name>UserPrompts</name>
+    <message>
+        <source>&amp;Да</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Нет</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source> (термопара)</source>
+        <translation> (thermocouple)</translation>
+    </message>
+    <message>
+        <source> (термометр сопротивления)</source>
+        <translation> (resistance thermometer)</translation>
+    </message>
+    <message>
+        <source>: установить</source>
+        <translation>: set</translation>
+    </message>
+    <message>
+        <source>, Ом</source>
+        <translation>, Ω</translation>
+    </message>
+    <message>
+        <source>, Ом: установить</source>
+        <translation>, Ω: set</translation>
+    </message>
+    <message>
+        <source>, канал %1</source>
+        <translation>, channel %1</translation>
+    </message>
+    <message>
+        <source>Файл настроек</source>
+        <translation>Settings file</translation>
+    </message>
+    <message>
+        <source>Подсказка юстировки</source>
+        <translation>Calibration hint</translation>
+    </message>
+</context>
+<context>
+    <name>chtext</name>
+    <message>
+        <source>Введено некорректное значение</source>
+        <translation>The value entered is not valid</translation>
+    </message>
+    <message>
+        <source>Введено значение превышает максимально допустимое</source>
+        <translation>The value entered is above the maximum allowed</translation>
+    </message>
+    <message>
+        <source>Введено значение меньше минимально допустимое</source>
+        <translation>The value entered is below the minimum allowed</translation>
+    </message>
+    <message>
+        <source>Введено корректное значение</source>
+        <translation>The value entered is valid</translation>
+    </message>
+    <message>
+        <source>Введено значение превышает максимально допустимого</source>
+        <translation>The value entered is above the maximum allowed</translation>
+    </message>
+    <message>
+        <source>Введено значение меньше минимально допустимого</source>
+        <translation>The value entered is below the minimum allowed</translation>
+    </message>
+</context>
+<context>
+    <name>language</name>
+    <message>
+        <source>&amp;Язык</source>
+        <translation>Lan&amp;guage</translation>
+    </message>
+    <message>
+        <source>Действует со следующего запуска</source>
+        <translation>Takes effect at the next start</translation>
+    </message>
+</context>
+<context>
+    <name>msg</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Отсутствует имя порта</source>
+        <translation>No port name</translation>
+    </message>
+    <message>
+        <source>Порт больше не доступен, проверте подключение и обновите список портов</source>
+        <translation>The port is no longer available; check the connection and refresh the port list</translation>
+    </message>
+    <message>
+        <source>Порт занят</source>
+        <translation>The port is busy</translation>
+    </message>
+    <message>
+        <source>Нет доступа к порту %1.
+В Linux пользователь должен входить в группу dialout (sudo usermod -aG dialout $USER, затем войти в систему заново).</source>
+        <translation>No access to port %1.
+On Linux the user must be in the dialout group (sudo usermod -aG dialout $USER, then log in again).</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть порт %1: %2</source>
+        <translation>Could not open port %1: %2</translation>
+    </message>
+    <message>
+        <source>Ошибка соединения</source>
+        <translation>Connection error</translation>
+    </message>
+    <message>
+        <source>Ошибка связи</source>
+        <translation>Communication error</translation>
+    </message>
+    <message>
+        <source>Подключенное устройство не опознано</source>
+        <translation>The connected device was not recognised</translation>
+    </message>
+    <message>
+        <source>Порты обновлены</source>
+        <translation>Ports refreshed</translation>
+    </message>
+    <message>
+        <source>Ошибка связи модулем</source>
+        <translation>Communication error with the module</translation>
+    </message>
+    <message>
+        <source>Запись</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>Запись выполнена!</source>
+        <translation>Written!</translation>
+    </message>
+    <message>
+        <source>Юстировка</source>
+        <translation>Calibration</translation>
+    </message>
+    <message>
+        <source>Юстировка выполнена!</source>
+        <translation>Calibration done!</translation>
+    </message>
+    <message>
+        <source>Модуль пререзагружен!</source>
+        <translation>The module has rebooted!</translation>
+    </message>
+    <message>
+        <source>Модуль сброшен до заводских настроек!</source>
+        <translation>The module has been reset to factory settings!</translation>
+    </message>
+    <message>
+        <source>В офлайн режиме передача данных не возможна</source>
+        <translation>No data can be sent in offline mode</translation>
+    </message>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Файл конфигурации не выбран</source>
+        <translation>No configuration file chosen</translation>
+    </message>
+    <message>
+        <source>Выбранный файл не соответствует подключенному модулю!</source>
+        <translation>The chosen file does not match the connected module!</translation>
+    </message>
+    <message>
+        <source>Недопустимое значение в файле настроек: %1 = %2.
+В модуль ничего не записано.</source>
+        <translation>Invalid value in the settings file: %1 = %2.
+Nothing was written to the module.</translation>
+    </message>
+    <message>
+        <source>Файл настроек %1 не найден</source>
+        <translation>Settings file %1 not found</translation>
+    </message>
+    <message>
+        <source>Нет доступа к файлу настроек %1</source>
+        <translation>No access to settings file %1</translation>
+    </message>
+    <message>
+        <source>Файл %1 не является файлом настроек</source>
+        <translation>File %1 is not a settings file</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл настроек %1</source>
+        <translation>Could not save settings file %1</translation>
+    </message>
+    <message>
+        <source>Запись настроек завершена</source>
+        <translation>Settings written</translation>
+    </message>
+    <message>
+        <source>Запись настроек прервана: %1.
+Модуль мог принять только часть настроек.</source>
+        <translation>Writing the settings was interrupted: %1.
+The module may have taken only some of them.</translation>
+    </message>
+    <message>
+        <source>связь с модулем прекращена</source>
+        <translation>the connection to the module ended</translation>
+    </message>
+    <message>
+        <source>включён офлайн режим</source>
+        <translation>offline mode was switched on</translation>
+    </message>
+    <message>
+        <source>Модуль не выбран</source>
+        <translation>No module chosen</translation>
+    </message>
+    <message>
+        <source>Введено некорректное значение: %1, канал %2.
+Файл не сохранён.</source>
+        <translation>Invalid value entered: %1, channel %2.
+The file was not saved.</translation>
+    </message>
+    <message>
+        <source>Офлайн режим</source>
+        <translation>Offline mode</translation>
+    </message>
+    <message>
+        <source>Офлайн режим предназначен для конфигурирования модулей серии ZT без подключения реальных приборов. Включить режим офлайн?</source>
+        <translation>Offline mode is for configuring ZT series modules without real devices connected. Switch offline mode on?</translation>
+    </message>
+    <message>
+        <source>Юстировка должна выполняться в строгом соответствии с инструкцией <byte value="xd"/>
+Включить режим юстировки?</source>
+        <translation>Calibration must follow the instructions strictly.<byte value="xd"/>
+Switch calibration mode on?</translation>
+    </message>
+    <message>
+        <source>Модуль не подключен</source>
+        <translation>No module connected</translation>
+    </message>
+    <message>
+        <source>Идёт запись настроек в модуль</source>
+        <translation>Settings are being written to the module</translation>
+    </message>
+    <message>
+        <source>Модуль не принял настройки:
+%1</source>
+        <translation>The module did not take the settings:
+%1</translation>
+    </message>
+    <message>
+        <source>%1: в модуле %2, в файле %3</source>
+        <translation>%1: module %2, file %3</translation>
+    </message>
+    <message>
+        <source>Настройки модуля совпадают с файлом %1</source>
+        <translation>The module&apos;s settings match file %1</translation>
+    </message>
+    <message>
+        <source>Настройки модуля отличаются от файла %1:</source>
+        <translation>The module&apos;s settings differ from file %1:</translation>
+    </message>
+    <message>
+        <source>Отчёт</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Сохранить отчёт</source>
+        <translation>Save report</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Отчёт о модуле сохранён в %1</source>
+        <translation>Module report saved to %1</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить отчёт %1: %2</source>
+        <translation>Could not save report %1: %2</translation>
+    </message>
+    <message>
+        <source>&amp;Параметры связи…</source>
+        <translation>&amp;Line settings…</translation>
+    </message>
+    <message>
+        <source>Поиск &amp;модуля…</source>
+        <translation>&amp;Find module…</translation>
+    </message>
+    <message>
+        <source>Параметры связи</source>
+        <translation>Line settings</translation>
+    </message>
+    <message>
+        <source>Модуль принял новые параметры связи: %1.
+Переподключиться с ними?</source>
+        <translation>The module took the new line settings: %1.
+Reconnect with them?</translation>
+    </message>
+    <message>
+        <source>Поиск модуля</source>
+        <translation>Module search</translation>
+    </message>
+    <message>
+        <source>Проверяется: %1</source>
+        <translation>Trying: %1</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Модуль не найден ни на одной скорости, ни в одном формате, ни по одному адресу.
+Проверьте питание модуля и подключение линий A и B.</source>
+        <translation>No module was found at any speed, format or address.
+Check the module&apos;s power and the A and B lines.</translation>
+    </message>
+    <message>
+        <source>Ошибка соединения: модуль не отвечает (%1), на линии ни одного байта.
+Проверьте питание модуля, подключение линий A и B (не перепутаны ли они) и параметры связи (Режимы работы → Параметры связи…). Модуль с неизвестными параметрами найдёт поиск: Режимы работы → Поиск модуля…</source>
+        <translation>Connection error: the module does not answer (%1), not a single byte on the line.
+Check the module&apos;s power, the A and B lines (are they swapped?) and the line settings (Modes → Line settings…). A module with unknown settings is found by the search: Modes → Find module…</translation>
+    </message>
+    <message>
+        <source>Ошибка соединения: адаптер RS-485 возвращает отправленный запрос (эхо), и программа не может выделить ответ модуля.
+Отключите эхо в настройках адаптера или возьмите адаптер с автоматическим переключением приёма и передачи.</source>
+        <translation>Connection error: the RS-485 adapter returns the request sent (echo), and the program cannot pick out the module&apos;s answer.
+Switch the echo off in the adapter&apos;s settings or use an adapter that switches between receiving and sending by itself.</translation>
+    </message>
+    <message>
+        <source>Ошибка соединения: с линии приходят байты, но не кадр Modbus RTU (%1).
+Вероятно, модуль настроен на другую скорость или формат. Найти его: Режимы работы → Поиск модуля…</source>
+        <translation>Connection error: bytes arrive from the line, but no Modbus RTU frame (%1).
+The module is probably set to another speed or format. To find it: Modes → Find module…</translation>
+    </message>
+    <message>
+        <source>Ошибка соединения: на запрос к адресу %1 ответил модуль с адресом %2.
+Соединиться по адресу %2?</source>
+        <translation>Connection error: a request to address %1 was answered by a module at address %2.
+Connect at address %2?</translation>
+    </message>
+    <message>
+        <source>Ошибка соединения: модуль ответил только на повторный запрос (%1).
+Попробуйте соединиться ещё раз.</source>
+        <translation>Connection error: the module answered only a repeated request (%1).
+Try connecting again.</translation>
+    </message>
+    <message>
+        <source>Модуль ответил: %1 (%2)</source>
+        <translation>The module answered: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>недопустимая функция</source>
+        <translation>illegal function</translation>
+    </message>
+    <message>
+        <source>недопустимый адрес</source>
+        <translation>illegal data address</translation>
+    </message>
+    <message>
+        <source>недопустимое значение</source>
+        <translation>illegal data value</translation>
+    </message>
+    <message>
+        <source>сбой устройства</source>
+        <translation>server device failure</translation>
+    </message>
+    <message>
+        <source>запрос принят, выполняется</source>
+        <translation>acknowledged, in progress</translation>
+    </message>
+    <message>
+        <source>устройство занято</source>
+        <translation>server device busy</translation>
+    </message>
+    <message>
+        <source>отказ в выполнении</source>
+        <translation>negative acknowledge</translation>
+    </message>
+    <message>
+        <source>ошибка чётности памяти</source>
+        <translation>memory parity error</translation>
+    </message>
+    <message>
+        <source>шлюз: путь недоступен</source>
+        <translation>gateway: path unavailable</translation>
+    </message>
+    <message>
+        <source>шлюз: устройство не ответило</source>
+        <translation>gateway: target device failed to respond</translation>
+    </message>
+    <message>
+        <source>исключение</source>
+        <translation>exception</translation>
+    </message>
+    <message>
+        <source>Соедини&amp;ться</source>
+        <translation>&amp;Connect</translation>
+    </message>
+    <message>
+        <source>Отключи&amp;ться</source>
+        <translation>&amp;Disconnect</translation>
+    </message>
+</context>
+<context>
+    <name>updmsg</name>
+    <message>
+        <source>Программа установки</source>
+        <translation>Installer</translation>
+    </message>
+    <message>
+        <source>Доступна версия: %1 %2, обновить?</source>
+        <translation>Version available: %1 %2, update?</translation>
+    </message>
+    <message>
+        <source>Доступных обновлений нет!</source>
+        <translation>No updates available!</translation>
+    </message>
+    <message>
+        <source>Загрузка обновлений</source>
+        <translation>Downloading updates</translation>
+    </message>
+    <message>
+        <source>Ошибка файла %1</source>
+        <translation>File error %1</translation>
+    </message>
+    <message>
+        <source>Не удалось загрузить %1</source>
+        <translation>Could not download %1</translation>
+    </message>
+    <message>
+        <source>Файл обновлений повреждён</source>
+        <translation>The update file is damaged</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл %1</source>
+        <translation>Could not save file %1</translation>
+    </message>
+    <message>
+        <source>Не удалось запустить программу установки %1</source>
+        <translation>Could not start installer %1</translation>
+    </message>
+</context>
+<context>
+    <name>zt::calibration</name>
+    <message>
+        <source>Юстировка смещения выполняется при входном напряжении 0 мВ<byte value="xd"/>
+Юстировка усиления выполняется при входном напряжении %1 мВ</source>
+        <translation>Offset calibration is done at an input voltage of 0 mV<byte value="xd"/>
+Gain calibration is done at an input voltage of %1 mV</translation>
+    </message>
+    <message>
+        <source>Юстировка смещения выполняется при входном сопротивлении 0 Ом<byte value="xd"/>
+Юстировка усиления выполняется при входном сопротивлении %1</source>
+        <translation>Offset calibration is done at an input resistance of 0 Ω<byte value="xd"/>
+Gain calibration is done at an input resistance of %1</translation>
+    </message>
+    <message>
+        <source>Юстировка смещения выполняется при входном сопротивлении 0 Ом<byte value="xd"/>
+Юстировка усиления выполняется при входном сопротивлении 10 000 Ом</source>
+        <translation>Offset calibration is done at an input resistance of 0 Ω<byte value="xd"/>
+Gain calibration is done at an input resistance of 10 000 Ω</translation>
+    </message>
+    <message>
+        <source>Юстировка смещения выполняется при входном токе 3 мА <byte value="xd"/>
+Юстировка усиления выполняется при входном токе 21 мА </source>
+        <translation>Offset calibration is done at an input current of 3 mA<byte value="xd"/>
+Gain calibration is done at an input current of 21 mA</translation>
+    </message>
+    <message>
+        <source>%1 Ом</source>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <source>Выполнить юстировку усиления канала 0?</source>
+        <translation>Calibrate the gain of channel 0?</translation>
+    </message>
+    <message>
+        <source>Выполнить юстировку усиления канала 1?</source>
+        <translation>Calibrate the gain of channel 1?</translation>
+    </message>
+    <message>
+        <source>Выполнить юстировку смещения канала 0?</source>
+        <translation>Calibrate the offset of channel 0?</translation>
+    </message>
+    <message>
+        <source>Выполнить юстировку смещения канала 1?</source>
+        <translation>Calibrate the offset of channel 1?</translation>
+    </message>
+</context>
+<context>
+    <name>zt::catalogue</name>
+    <message>
+        <source>мВ</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>мА</source>
+        <translation>mA</translation>
+    </message>
+</context>
+<context>
+    <name>zt::codec</name>
+    <message>
+        <source>Нет достоверного значения</source>
+        <translation>No reliable value</translation>
+    </message>
+</context>
+<context>
+    <name>zt::commission::text</name>
+    <message>
+        <source>Канал %1: датчик</source>
+        <translation>Channel %1: sensor</translation>
+    </message>
+    <message>
+        <source>Канал %1: схема подключения</source>
+        <translation>Channel %1: wiring</translation>
+    </message>
+    <message>
+        <source>Канал %1: нижняя граница</source>
+        <translation>Channel %1: lower limit</translation>
+    </message>
+    <message>
+        <source>Канал %1: верхняя граница</source>
+        <translation>Channel %1: upper limit</translation>
+    </message>
+    <message>
+        <source>Канал %1: инверсия выхода</source>
+        <translation>Channel %1: output inversion</translation>
+    </message>
+    <message>
+        <source>Канал %1: быстрое преобразование</source>
+        <translation>Channel %1: fast conversion</translation>
+    </message>
+    <message>
+        <source>Компенсация холодного спая</source>
+        <translation>Cold-junction compensation</translation>
+    </message>
+    <message>
+        <source>Тип модуля</source>
+        <translation>Module type</translation>
+    </message>
+    <message>
+        <source>Прошивка</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Адрес модуля</source>
+        <translation>Module address</translation>
+    </message>
+    <message>
+        <source>Скорость</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Формат кадра</source>
+        <translation>Frame format</translation>
+    </message>
+    <message>
+        <source>Канал %1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>Датчик</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Схема подключения</source>
+        <translation>Wiring</translation>
+    </message>
+    <message>
+        <source>Быстрое преобразование</source>
+        <translation>Fast conversion</translation>
+    </message>
+    <message>
+        <source>Нижняя граница преобразования</source>
+        <translation>Lower conversion limit</translation>
+    </message>
+    <message>
+        <source>Верхняя граница преобразования</source>
+        <translation>Upper conversion limit</translation>
+    </message>
+    <message>
+        <source>Инверсия выхода</source>
+        <translation>Output inversion</translation>
+    </message>
+    <message>
+        <source>Входное значение</source>
+        <translation>Input value</translation>
+    </message>
+    <message>
+        <source>Температура</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>Расчетное выходное значение</source>
+        <translation>Calculated output value</translation>
+    </message>
+    <message>
+        <source>Температура холодного спая</source>
+        <translation>Cold-junction temperature</translation>
+    </message>
+    <message>
+        <source>вкл.</source>
+        <translation>on</translation>
+    </message>
+    <message>
+        <source>выкл.</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>%1-проводная</source>
+        <translation>%1-wire</translation>
+    </message>
+    <message>
+        <source>вне списка (код %1)</source>
+        <translation>not in the list (code %1)</translation>
+    </message>
+    <message>
+        <source>вне списка</source>
+        <translation>not in the list</translation>
+    </message>
+    <message>
+        <source>°С</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>Ом</source>
+        <translation>Ω</translation>
+    </message>
+    <message>
+        <source>мА</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>Запись о модуле %1</source>
+        <translation>Record of module %1</translation>
+    </message>
+    <message>
+        <source>Дата и время</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Порт</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Настройка каналов</source>
+        <translation>Channel settings</translation>
+    </message>
+    <message>
+        <source>Измеренные значения</source>
+        <translation>Measured values</translation>
+    </message>
+    <message>
+        <source>Файл настроек</source>
+        <translation>Settings file</translation>
+    </message>
+    <message>
+        <source>Настройки модуля совпадают с файлом.</source>
+        <translation>The module&apos;s settings match the file.</translation>
+    </message>
+    <message>
+        <source>Настройки модуля отличаются от файла:</source>
+        <translation>The module&apos;s settings differ from the file:</translation>
+    </message>
+    <message>
+        <source>Настройка</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>Модуль</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>Файл</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>zt::line</name>
+    <message>
+        <source>%1 %2, адрес %3</source>
+        <translation>%1 %2, address %3</translation>
+    </message>
+</context>
+<context>
+    <name>zt::ranges</name>
+    <message>
+        <source>J от -210 до 1200 °С</source>
+        <translation>J from -210 to 1200 °C</translation>
+    </message>
+    <message>
+        <source>K от -200 до 1372 °С</source>
+        <translation>K from -200 to 1372 °C</translation>
+    </message>
+    <message>
+        <source>T от -200 до 400 °С</source>
+        <translation>T from -200 to 400 °C</translation>
+    </message>
+    <message>
+        <source>E от -200 до 1000 °С</source>
+        <translation>E from -200 to 1000 °C</translation>
+    </message>
+    <message>
+        <source>R от -50 до 1768 °С</source>
+        <translation>R from -50 to 1768 °C</translation>
+    </message>
+    <message>
+        <source>S от -50 до 1768 °С</source>
+        <translation>S from -50 to 1768 °C</translation>
+    </message>
+    <message>
+        <source>B от 250 до 1820 °С</source>
+        <translation>B from 250 to 1820 °C</translation>
+    </message>
+    <message>
+        <source>N от -200 до 1300 °С</source>
+        <translation>N from -200 to 1300 °C</translation>
+    </message>
+    <message>
+        <source>L от -200 до 800 °С</source>
+        <translation>L from -200 to 800 °C</translation>
+    </message>
+    <message>
+        <source>A1 от 0 до 2500 °С</source>
+        <translation>A1 from 0 to 2500 °C</translation>
+    </message>
+    <message>
+        <source>A2 от 0 до 1800 °С</source>
+        <translation>A2 from 0 to 1800 °C</translation>
+    </message>
+    <message>
+        <source>A3 от 0 до 1800 °С</source>
+        <translation>A3 from 0 to 1800 °C</translation>
+    </message>
+    <message>
+        <source>Pt50 α=0.00385 °С⁻¹ от -200 до 850 °С</source>
+        <translation>Pt50 α=0.00385 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>Pt100 α=0.00385 °С⁻¹ от -200 до 850 °С</source>
+        <translation>Pt100 α=0.00385 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>Pt500 α=0.00385 °С⁻¹ от -200 до 850 °С</source>
+        <translation>Pt500 α=0.00385 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>Pt1000 α=0.00385 °С⁻¹ от -200 до 850 °С</source>
+        <translation>Pt1000 α=0.00385 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>50П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
+        <translation>50P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>100П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
+        <translation>100P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>500П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
+        <translation>500P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>1000П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
+        <translation>1000P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+    </message>
+    <message>
+        <source>100H α=0.00617 °С⁻¹ от -60 до 180 °С</source>
+        <translation>100H α=0.00617 °C⁻¹ from -60 to 180 °C</translation>
+    </message>
+    <message>
+        <source>500H α=0.00617 °С⁻¹ от -60 до 180 °С</source>
+        <translation>500H α=0.00617 °C⁻¹ from -60 to 180 °C</translation>
+    </message>
+    <message>
+        <source>1000H α=0.00617 °С⁻¹ от -60 до 180 °С</source>
+        <translation>1000H α=0.00617 °C⁻¹ from -60 to 180 °C</translation>
+    </message>
+    <message>
+        <source>Cu50 α=0.00426 °С⁻¹ от -50 до 200 °С</source>
+        <translation>Cu50 α=0.00426 °C⁻¹ from -50 to 200 °C</translation>
+    </message>
+    <message>
+        <source>Cu100 α=0.00426 °С⁻¹ от -50 до 200 °С</source>
+        <translation>Cu100 α=0.00426 °C⁻¹ from -50 to 200 °C</translation>
+    </message>
+    <message>
+        <source>Cu500 α=0.00426 °С⁻¹ от -50 до 200 °С</source>
+        <translation>Cu500 α=0.00426 °C⁻¹ from -50 to 200 °C</translation>
+    </message>
+    <message>
+        <source>Cu1000 α=0.00426 °С⁻¹ от -50 до 200 °С</source>
+        <translation>Cu1000 α=0.00426 °C⁻¹ from -50 to 200 °C</translation>
+    </message>
+    <message>
+        <source>50М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
+        <translation>50M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+    </message>
+    <message>
+        <source>100М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
+        <translation>100M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+    </message>
+    <message>
+        <source>500М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
+        <translation>500M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+    </message>
+    <message>
+        <source>1000М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
+        <translation>1000M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+    </message>
+</context>
+<context>
+    <name>zt::settingsfile</name>
+    <message>
+        <source>Настройки</source>
+        <translation>Settings</translation>
+    </message>
+</context>
+</TS>
