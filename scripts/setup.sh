@@ -10,6 +10,7 @@ BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 PACKAGES=(
   cmake g++ make pkg-config
   qtbase5-dev libqt5serialbus5-dev libqt5serialport5-dev
+  qttools5-dev qttools5-dev-tools   # lupdate/lrelease, the English catalogue
   libmodbus-dev socat mbpoll
   fonts-dejavu-core
   libqwt-qt5-dev             # the trend window's plots

@@ -1,6 +1,7 @@
 // The channel tabs and the RS-485 tab on a simulated module: what each control
 // writes, what the user is told, and what the form shows after the re-read.
 
+#include "app/language.h"
 #include "channels/ranges.h"
 #include "windowharness.h"
 
@@ -53,6 +54,7 @@ private slots:
     void listsShowTheCoreTables();
     void controls_data();
     void controls();
+    void rtdRowsInEnglish();
 };
 
 void tst_Channels::listsShowTheCoreTables()
@@ -131,6 +133,25 @@ void tst_Channels::controls()
     QCOMPARE(writesSince(h.sim, from, writes), writes);
     for (const QString &shows : shown)
         QCOMPARE(h.widget(shows.section('.', 0, 0))->property(qPrintable(shows.section('=', 0, 0).section('.', 1))).toString(), shows.section('=', 1));
+}
+
+// The items are translated; the codes written are still those of the rows.
+void tst_Channels::rtdRowsInEnglish()
+{
+    language::install(qApp, QString::fromLatin1(language::English));
+    WindowHarness h;
+    QVERIFY(h.start("ZT-2RTD-2AO"));
+    QVERIFY(h.connectAndPoll());
+    auto *list = h.widget<QComboBox>("CB_Modul_range_CH0_2");
+    QCOMPARE(list->itemText(4), QString("50P α=0.00391 °C⁻¹ from -200 to 850 °C"));
+    const int from = h.sim.acceptedWrites().size();
+    Writes codes;
+    for (int row = 0; row < zt::ranges::RtdCount; ++row) {
+        list->setCurrentIndex(row);
+        codes << qMakePair(0x2400, zt::ranges::rtdCodeOfRow(row));
+    }
+    QVERIFY(perform(h, {"await"}));
+    QCOMPARE(writesSince(h.sim, from, codes), codes);
 }
 
 QTEST_MAIN(tst_Channels)

@@ -3,6 +3,7 @@
 // One main window on a simulated module, driven the way a user drives it.
 
 #include "app/mainwindow.h"
+#include "app/messages.h"
 #include "fakes.h"
 #include "modbus/rtuprovider.h"
 #include "simfixture.h"
@@ -55,7 +56,7 @@ public:
     bool connectAndPoll()
     {
         clickConnect();
-        return QTest::qWaitFor([this] { return connectButton()->text().remove('&') == "Отключиться"; }, 3000)
+        return QTest::qWaitFor([this] { return connectButton()->text() == msg::Disconnect.text(); }, 3000)
             && waitForLiveValues();
     }
 
@@ -79,7 +80,7 @@ public:
 
     bool isIdle() const
     {
-        return connectButton()->text().remove('&') == "Соединиться" && connectButton()->isEnabled();
+        return connectButton()->text() == msg::Connect.text() && connectButton()->isEnabled();
     }
 
     SimFixture sim;
