@@ -48,6 +48,139 @@
     </message>
 </context>
 <context>
+    <name>CsvLog</name>
+    <message>
+        <source>Тип модуля</source>
+        <translation>Module type</translation>
+    </message>
+    <message>
+        <source>Прошивка</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Порт</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Параметры связи</source>
+        <translation>Line settings</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Канал %1: вход</source>
+        <translation>Channel %1: input</translation>
+    </message>
+    <message>
+        <source>Канал %1: температура</source>
+        <translation>Channel %1: temperature</translation>
+    </message>
+    <message>
+        <source>Канал %1: выход</source>
+        <translation>Channel %1: output</translation>
+    </message>
+    <message>
+        <source>Канал %1: холодный спай</source>
+        <translation>Channel %1: cold junction</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>°C</source>
+        <translation>°C</translation>
+    </message>
+    <message>
+        <source>мА</source>
+        <translation>mA</translation>
+    </message>
+    <message>
+        <source>не удалось открыть файл %1: %2</source>
+        <translation>could not open file %1: %2</translation>
+    </message>
+    <message>
+        <source>не удалось записать в %1: %2</source>
+        <translation>could not write to %1: %2</translation>
+    </message>
+    <message>
+        <source>файл %1 удалён или его папка недоступна</source>
+        <translation>file %1 was removed or its folder is unavailable</translation>
+    </message>
+</context>
+<context>
+    <name>CsvLogDialog</name>
+    <message>
+        <source>Запись в CSV</source>
+        <translation>CSV log</translation>
+    </message>
+    <message>
+        <source>Для таблиц: разделитель «;», запятая в числах</source>
+        <translation>For spreadsheets: separator “;”, decimal comma</translation>
+    </message>
+    <message>
+        <source>RFC 4180: разделитель «,», точка в числах</source>
+        <translation>RFC 4180: separator “,”, decimal point</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Обзор…</source>
+        <translation>&amp;Browse…</translation>
+    </message>
+    <message>
+        <source>Фор&amp;мат</source>
+        <translation>For&amp;mat</translation>
+    </message>
+    <message>
+        <source>&amp;Новый файл каждый час (время начала в имени)</source>
+        <translation>&amp;New file every hour (start time in the name)</translation>
+    </message>
+</context>
+<context>
+    <name>CsvLogWindow</name>
+    <message>
+        <source>Запись в CSV</source>
+        <translation>CSV log</translation>
+    </message>
+    <message>
+        <source>Файл записи CSV</source>
+        <translation>CSV log file</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Запись в CSV: %1</source>
+        <translation>CSV log: %1</translation>
+    </message>
+    <message>
+        <source>Запись в CSV остановлена</source>
+        <translation>CSV log stopped</translation>
+    </message>
+    <message>
+        <source>Запись в CSV остановлена: %1</source>
+        <translation>CSV log stopped: %1</translation>
+    </message>
+    <message>
+        <source>Запись в CSV не начата: %1</source>
+        <translation>CSV log not started: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Запись в CSV…</source>
+        <translation>CSV &amp;log…</translation>
+    </message>
+    <message>
+        <source>Нач&amp;ать</source>
+        <translation>&amp;Start</translation>
+    </message>
+</context>
+<context>
     <name>LineSettingsDialog</name>
     <message>
         <source>Параметры связи</source>
@@ -514,6 +647,17 @@
     <message>
         <source>Введено значение меньше минимально допустимого</source>
         <translation>The value entered is below the minimum allowed</translation>
+    </message>
+</context>
+<context>
+    <name>cli</name>
+    <message>
+        <source>Недопустимый формат CSV: %1 (ru или rfc4180)</source>
+        <translation>Invalid CSV format: %1 (ru or rfc4180)</translation>
+    </message>
+    <message>
+        <source>Запись CSV прервана: %1</source>
+        <translation>CSV log interrupted: %1</translation>
     </message>
 </context>
 <context>

@@ -8,9 +8,9 @@ namespace csvlogtext {
 
 constexpr auto Context = "CsvLogWindow";
 
-constexpr auto Action = QT_TRANSLATE_NOOP("CsvLogWindow", "Запись в CSV…");
+constexpr auto Action = QT_TRANSLATE_NOOP("CsvLogWindow", "&Запись в CSV…");
 constexpr auto Title = QT_TRANSLATE_NOOP("CsvLogWindow", "Запись в CSV");
-constexpr auto StartButton = QT_TRANSLATE_NOOP("CsvLogWindow", "Начать");
+constexpr auto StartButton = QT_TRANSLATE_NOOP("CsvLogWindow", "Нач&ать");
 constexpr auto FileCaption = QT_TRANSLATE_NOOP("CsvLogWindow", "Файл записи CSV");
 constexpr auto FileFilter = QT_TRANSLATE_NOOP("CsvLogWindow", "CSV (*.csv)");
 
