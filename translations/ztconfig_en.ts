@@ -558,6 +558,89 @@
     </message>
 </context>
 <context>
+    <name>TrendWindow</name>
+    <message>
+        <source>&amp;График</source>
+        <translation>&amp;Trend</translation>
+    </message>
+    <message>
+        <source>График</source>
+        <translation>Trend</translation>
+    </message>
+    <message>
+        <source>Температура, °C</source>
+        <translation>Temperature, °C</translation>
+    </message>
+    <message>
+        <source>Входное значение</source>
+        <translation>Input value</translation>
+    </message>
+    <message>
+        <source>Входное значение, %1</source>
+        <translation>Input value, %1</translation>
+    </message>
+    <message>
+        <source>Выходной ток, мА</source>
+        <translation>Output current, mA</translation>
+    </message>
+    <message>
+        <source>Канал %1</source>
+        <translation>Channel %1</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Левая кнопка: выделить область для увеличения; правая кнопка: назад; средняя кнопка: сдвиг по времени; колесо: масштаб времени. Щелчок по названию канала скрывает или показывает линию.</source>
+        <translation>Left button: select an area to zoom in; right button: back; middle button: shift in time; wheel: time scale. A click on a channel&apos;s name hides or shows its line.</translation>
+    </message>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Остановить прокрутку; значения продолжают записываться</source>
+        <translation>Stop scrolling; values are still recorded</translation>
+    </message>
+    <message>
+        <source>Показать:</source>
+        <translation>Show:</translation>
+    </message>
+    <message>
+        <source>последние 10 мин</source>
+        <translation>last 10 min</translation>
+    </message>
+    <message>
+        <source>1 ч</source>
+        <translation>1 h</translation>
+    </message>
+    <message>
+        <source>всё</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>Сохранить PNG…</source>
+        <translation>Save PNG…</translation>
+    </message>
+    <message>
+        <source>Сохранить график</source>
+        <translation>Save trend</translation>
+    </message>
+    <message>
+        <source>Изображение PNG (*.png)</source>
+        <translation>PNG image (*.png)</translation>
+    </message>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить изображение %1</source>
+        <translation>Could not save image %1</translation>
+    </message>
+</context>
+<context>
     <name>UpDateDialog</name>
     <message>
         <source>Обновление программы ZTConfig </source>

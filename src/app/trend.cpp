@@ -16,7 +16,7 @@
 void MainWindow::setUpTrend()
 {
     trendSamples = std::make_shared<zt::trend::SampleRing>(zt::trend::DayOfSamples);
-    QAction *show = ui->menu_2->addAction(tr(trendtext::MenuAction), this, &MainWindow::showTrend);
+    QAction *show = ui->menu_2->addAction(QCoreApplication::translate(trendtext::Context, trendtext::MenuAction), this, &MainWindow::showTrend);
     show->setObjectName(QStringLiteral("action_trend"));
     show->setFont(ui->action_demo->font());
 

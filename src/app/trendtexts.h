@@ -7,7 +7,7 @@ namespace trendtext {
 
 constexpr auto Context = "TrendWindow";
 
-constexpr auto MenuAction = QT_TRANSLATE_NOOP("TrendWindow", "График");
+constexpr auto MenuAction = QT_TRANSLATE_NOOP("TrendWindow", "&График");
 constexpr auto Title = QT_TRANSLATE_NOOP("TrendWindow", "График");
 
 // The plots' axes and legends; %1 is the channel number or the input's unit.
