@@ -558,6 +558,109 @@
     </message>
 </context>
 <context>
+    <name>TrafficView</name>
+    <message>
+        <source>Обмен с модулем</source>
+        <translation>Exchange with the module</translation>
+    </message>
+    <message>
+        <source>Время</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Направление</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Функция</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Количество / значения</source>
+        <translation>Count / values</translation>
+    </message>
+    <message>
+        <source>Итог</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>Байты</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>запрос</source>
+        <translation>request</translation>
+    </message>
+    <message>
+        <source>ответ</source>
+        <translation>reply</translation>
+    </message>
+    <message>
+        <source>чтение регистров хранения</source>
+        <translation>read holding registers</translation>
+    </message>
+    <message>
+        <source>чтение входных регистров</source>
+        <translation>read input registers</translation>
+    </message>
+    <message>
+        <source>запись регистра</source>
+        <translation>write register</translation>
+    </message>
+    <message>
+        <source>запись регистров</source>
+        <translation>write registers</translation>
+    </message>
+    <message>
+        <source>успешно</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>исключение %1</source>
+        <translation>exception %1</translation>
+    </message>
+    <message>
+        <source>ошибка CRC</source>
+        <translation>CRC error</translation>
+    </message>
+    <message>
+        <source>чужой ответ</source>
+        <translation>foreign reply</translation>
+    </message>
+    <message>
+        <source>тайм-аут</source>
+        <translation>time-out</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Сохранить…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Сохранить обмен с модулем</source>
+        <translation>Save the exchange with the module</translation>
+    </message>
+    <message>
+        <source>Текст (*.txt)</source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить %1: %2</source>
+        <translation>Could not save %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>TrendWindow</name>
     <message>
         <source>&amp;График</source>
