@@ -315,19 +315,19 @@
     </message>
     <message>
         <source>50П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
-        <translation>50P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+        <translation>50П α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
     </message>
     <message>
         <source>100П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
-        <translation>100P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+        <translation>100П α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
     </message>
     <message>
         <source>500П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
-        <translation>500P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+        <translation>500П α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
     </message>
     <message>
         <source>1000П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
-        <translation>1000P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+        <translation>1000П α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
     </message>
     <message>
         <source>100H α=0.00617 °С⁻¹ от -60 до 180 °С</source>
@@ -359,19 +359,19 @@
     </message>
     <message>
         <source>50М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
-        <translation>50M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+        <translation>50М α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
     </message>
     <message>
         <source>100М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
-        <translation>100M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+        <translation>100М α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
     </message>
     <message>
         <source>500М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
-        <translation>500M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+        <translation>500М α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
     </message>
     <message>
         <source>1000М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
-        <translation>1000M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+        <translation>1000М α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
     </message>
     <message>
         <source>Схема подключения датчика</source>
@@ -1532,19 +1532,19 @@ Gain calibration is done at an input current of 21 mA</translation>
     </message>
     <message>
         <source>50П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
-        <translation>50P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+        <translation>50П α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
     </message>
     <message>
         <source>100П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
-        <translation>100P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+        <translation>100П α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
     </message>
     <message>
         <source>500П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
-        <translation>500P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+        <translation>500П α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
     </message>
     <message>
         <source>1000П α=0.00391 °С⁻¹ от -200 до 850 °С</source>
-        <translation>1000P α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
+        <translation>1000П α=0.00391 °C⁻¹ from -200 to 850 °C</translation>
     </message>
     <message>
         <source>100H α=0.00617 °С⁻¹ от -60 до 180 °С</source>
@@ -1576,19 +1576,19 @@ Gain calibration is done at an input current of 21 mA</translation>
     </message>
     <message>
         <source>50М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
-        <translation>50M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+        <translation>50М α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
     </message>
     <message>
         <source>100М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
-        <translation>100M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+        <translation>100М α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
     </message>
     <message>
         <source>500М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
-        <translation>500M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+        <translation>500М α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
     </message>
     <message>
         <source>1000М α=0.00428 °С⁻¹ от -180 до 200 °С</source>
-        <translation>1000M α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
+        <translation>1000М α=0.00428 °C⁻¹ from -180 to 200 °C</translation>
     </message>
 </context>
 <context>

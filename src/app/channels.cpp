@@ -119,8 +119,9 @@ chtext::Text refusalFor(LimitVerdict verdict)
 
 } // namespace
 
-// Ranges and wiring, by row: the item texts are translated. A row of -1 is a
-// code read from outside the lists: nothing goes back to the module.
+// Ranges and wiring. A row of -1 or a text that names no sensor is a code
+// read from outside the lists: nothing goes back to the module. The RTD texts
+// keep the sensor designations in every language.
 
 void MainWindow::chooseThermocouple(int channel, int row)
 {
@@ -129,11 +130,11 @@ void MainWindow::chooseThermocouple(int channel, int row)
     setHitsText();
 }
 
-void MainWindow::chooseRtdSensor(int channel, int row)
+void MainWindow::chooseRtdSensor(int channel, const QString &text)
 {
-    const int code = zt::ranges::rtdCodeOfRow(row);
+    const int code = zt::ranges::rtdCodeFromText(text);
     setHitsText();
-    if (code > 0)
+    if (code != 0)
         WriteNewValueZT(Holding, zt::reg::range(channel), 1, quint16(code));
 }
 
@@ -266,8 +267,8 @@ void MainWindow::writeRs485Choice(Rs485List list)
 
 void MainWindow::on_CB_Modul_range_CH0_currentIndexChanged(int index) { chooseThermocouple(0, index); }
 void MainWindow::on_CB_Modul_range_CH1_currentIndexChanged(int index) { chooseThermocouple(1, index); }
-void MainWindow::on_CB_Modul_range_CH0_2_currentIndexChanged(int index) { chooseRtdSensor(0, index); }
-void MainWindow::on_CB_Modul_range_CH1_2_currentIndexChanged(int index) { chooseRtdSensor(1, index); }
+void MainWindow::on_CB_Modul_range_CH0_2_currentTextChanged(const QString &text) { chooseRtdSensor(0, text); }
+void MainWindow::on_CB_Modul_range_CH1_2_currentTextChanged(const QString &text) { chooseRtdSensor(1, text); }
 void MainWindow::on_CB_RTD_CONNECT_CH0_currentIndexChanged(int index) { chooseWiring(0, index); }
 void MainWindow::on_CB_RTD_CONNECT_CH1_currentIndexChanged(int index) { chooseWiring(1, index); }
 

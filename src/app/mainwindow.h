@@ -134,8 +134,8 @@ public slots:
     // Channel configuration.
     void on_CB_Modul_range_CH0_currentIndexChanged(int index);
     void on_CB_Modul_range_CH1_currentIndexChanged(int index);
-    void on_CB_Modul_range_CH0_2_currentIndexChanged(int index);
-    void on_CB_Modul_range_CH1_2_currentIndexChanged(int index);
+    void on_CB_Modul_range_CH0_2_currentTextChanged(const QString &text);
+    void on_CB_Modul_range_CH1_2_currentTextChanged(const QString &text);
     void on_CB_RTD_CONNECT_CH0_currentIndexChanged(int index);
     void on_CB_RTD_CONNECT_CH1_currentIndexChanged(int index);
     int getMinValueCh0();
@@ -200,7 +200,7 @@ private:
     enum class Limit { Lower, Upper };
     enum class Rs485List { Speed, Format };
     void chooseThermocouple(int channel, int row);
-    void chooseRtdSensor(int channel, int row);
+    void chooseRtdSensor(int channel, const QString &text);
     void chooseWiring(int channel, int row);
     void judgeLimitText(int channel, Limit which);
     void setLimit(int channel, Limit which);

@@ -51,6 +51,21 @@ constexpr RtdRow rtdRows[RtdCount] = {
     {0x43, QT_TRANSLATE_NOOP("zt::ranges", "1000М α=0.00428 °С⁻¹ от -180 до 200 °С")},
 };
 
+struct MatchKey {
+    const char16_t *key;
+    int code;
+};
+
+// The sensor's designation in a list text, whatever language the rest of the
+// text is in. Larger nominals first: "Pt100" is also found in "Pt1000",
+// "Cu50" in "Cu500". \u041C and \u041F are the Cyrillic М and П; the H is Latin.
+constexpr MatchKey matchKeys[] = {
+    {u"1000H", 0x44}, {u"1000\u041C", 0x43}, {u"Cu1000", 0x42}, {u"1000\u041F", 0x41}, {u"Pt1000", 0x40},
+    {u"500H", 0x34},  {u"500\u041C", 0x33},  {u"Cu500", 0x32},  {u"500\u041F", 0x31},  {u"Pt500", 0x30},
+    {u"100H", 0x24},  {u"100\u041C", 0x23},  {u"Cu100", 0x22},  {u"100\u041F", 0x21},  {u"Pt100", 0x20},
+    {u"50\u041C", 0x13}, {u"Cu50", 0x12},    {u"50\u041F", 0x11}, {u"Pt50", 0x10},
+};
+
 constexpr int FirstWiringCode = 2;
 
 } // namespace
@@ -79,6 +94,14 @@ QString thermocoupleText(int row)
 QString rtdText(int row)
 {
     return row >= 0 && row < RtdCount ? QString::fromUtf8(rtdRows[row].text) : QString();
+}
+
+int rtdCodeFromText(const QString &text)
+{
+    for (const MatchKey &m : matchKeys)
+        if (text.contains(QStringView(m.key)))
+            return m.code;
+    return 0;
 }
 
 int rtdCodeOfRow(int row)

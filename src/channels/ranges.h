@@ -36,6 +36,10 @@ Bounds rtdBounds(int row);
 QString thermocoupleText(int row);
 QString rtdText(int row);
 
+// The RTD code of a list item, found by the sensor designation the text
+// contains (the English texts keep them: "100П", "50М"); 0 when it names no
+// sensor.
+int rtdCodeFromText(const QString &text);
 int rtdCodeOfRow(int row);   // -1 out of range
 int rtdRowOfCode(int code);  // -1 when not an RTD code
 bool isRtdCode(int code);

@@ -17,6 +17,8 @@ private slots:
     void thermocouples();
     void rtdSensors_data();
     void rtdSensors();
+    void rtdTextsThatAreNotKeys_data();
+    void rtdTextsThatAreNotKeys();
     void codesOutsideTheLists_data();
     void codesOutsideTheLists();
     void rowsOutsideTheTables_data();
@@ -102,6 +104,7 @@ void TstRanges::rtdSensors()
     QFETCH(int, lower);
     QFETCH(int, upper);
 
+    QCOMPARE(ranges::rtdCodeFromText(text), code);
     QCOMPARE(ranges::rtdCodeOfRow(row), code);
     QCOMPARE(ranges::rtdRowOfCode(code), row);
     QVERIFY(ranges::isRtdCode(code));
@@ -111,6 +114,33 @@ void TstRanges::rtdSensors()
     const auto selection = ranges::rangeSelectionForCode(code);
     QCOMPARE(selection.list, RangeList::Rtd);
     QCOMPARE(selection.row, row);
+}
+
+void TstRanges::rtdTextsThatAreNotKeys_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code");
+
+    // The shorter key is found inside the longer name: the longer must win.
+    QTest::newRow("Pt1000 bare") << "Pt1000" << 64;
+    QTest::newRow("Cu500 bare") << "Cu500" << 50;
+    QTest::newRow("1000H bare") << "1000H" << 68;
+    QTest::newRow("100H bare") << "100H" << 36;
+    // Letters that look alike but are not the key's.
+    QTest::newRow("Latin M") << "100M" << 0;
+    QTest::newRow("Latin P for П") << "50P" << 0;
+    QTest::newRow("Cyrillic Н for H") << QString::fromUtf8("100Н") << 0;
+    QTest::newRow("Cyrillic С in Cu") << QString::fromUtf8("Сu50") << 0;
+    QTest::newRow("lower case") << "pt100" << 0;
+    QTest::newRow("thermocouple text") << QString::fromUtf8("J от -210 до 1200 °С") << 0;
+    QTest::newRow("empty") << "" << 0;
+}
+
+void TstRanges::rtdTextsThatAreNotKeys()
+{
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    QCOMPARE(ranges::rtdCodeFromText(text), code);
 }
 
 void TstRanges::codesOutsideTheLists_data()
