@@ -210,20 +210,20 @@
         <translation>COM PORT</translation>
     </message>
     <message>
-        <source>&amp;Обновить</source>
-        <translation>&amp;Refresh</translation>
+        <source>Обновить</source>
+        <translation>Refresh</translation>
     </message>
     <message>
-        <source>&amp;Выбрать файл</source>
-        <translation>Ch&amp;oose file</translation>
+        <source>Выбрать файл</source>
+        <translation>Choose file</translation>
     </message>
     <message>
-        <source>&amp;Установить настройки</source>
-        <translation>A&amp;pply settings</translation>
+        <source>Установить настройки</source>
+        <translation>Apply settings</translation>
     </message>
     <message>
-        <source>&amp;Показать настройки</source>
-        <translation>Sho&amp;w settings</translation>
+        <source>Показать настройки</source>
+        <translation>Show settings</translation>
     </message>
     <message>
         <source>Имя модуля</source>
@@ -234,12 +234,12 @@
         <translation>Firmware version</translation>
     </message>
     <message>
-        <source>Пере&amp;загрузка</source>
-        <translation>Re&amp;boot</translation>
+        <source>Перезагрузка</source>
+        <translation>Reboot</translation>
     </message>
     <message>
-        <source>С&amp;брос до заводских настроек</source>
-        <translation>Factor&amp;y reset</translation>
+        <source>Сброс до заводских настроек</source>
+        <translation>Factory reset</translation>
     </message>
     <message>
         <source>Канал 0</source>
@@ -394,16 +394,12 @@
         <translation>Lower conversion limit</translation>
     </message>
     <message>
-        <source>Уст&amp;ановить</source>
-        <translation>&amp;Set</translation>
+        <source>Установить</source>
+        <translation>Set</translation>
     </message>
     <message>
         <source>Верхняя граница преобразования</source>
         <translation>Upper conversion limit</translation>
-    </message>
-    <message>
-        <source>Уста&amp;новить</source>
-        <translation>S&amp;et</translation>
     </message>
     <message>
         <source>Ом</source>
@@ -434,8 +430,8 @@
         <translation>mA</translation>
     </message>
     <message>
-        <source>&amp;Инверсия выхода</source>
-        <translation>&amp;Invert output</translation>
+        <source>Инверсия выхода</source>
+        <translation>Invert output</translation>
     </message>
     <message>
         <source>Калибровка усиления</source>
@@ -446,12 +442,12 @@
         <translation>Offset calibration</translation>
     </message>
     <message>
-        <source>Выполнить юстировку сме&amp;щения</source>
-        <translation>Calibrate offse&amp;t</translation>
+        <source>Выполнить юстировку смещения</source>
+        <translation>Calibrate offset</translation>
     </message>
     <message>
-        <source>Выполнить юстировку уси&amp;ления</source>
-        <translation>Calibrate &amp;gain</translation>
+        <source>Выполнить юстировку усиления</source>
+        <translation>Calibrate gain</translation>
     </message>
     <message>
         <source>Канал 1</source>
@@ -470,48 +466,48 @@
         <translation>RS-485 parameters</translation>
     </message>
     <message>
-        <source>&amp;Файл</source>
-        <translation>&amp;File</translation>
+        <source>Файл</source>
+        <translation>File</translation>
     </message>
     <message>
-        <source>&amp;Режимы работы</source>
-        <translation>&amp;Modes</translation>
+        <source>Режимы работы</source>
+        <translation>Modes</translation>
     </message>
     <message>
-        <source>&amp;Справка</source>
-        <translation>&amp;Help</translation>
+        <source>Справка</source>
+        <translation>Help</translation>
     </message>
     <message>
-        <source>&amp;Открыть</source>
-        <translation>&amp;Open</translation>
+        <source>Открыть</source>
+        <translation>Open</translation>
     </message>
     <message>
-        <source>&amp;Сохранить</source>
-        <translation>&amp;Save</translation>
+        <source>Сохранить</source>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Сохранить как...</source>
         <translation>Save as...</translation>
     </message>
     <message>
-        <source>&amp;Выход</source>
-        <translation>E&amp;xit</translation>
+        <source>Выход</source>
+        <translation>Exit</translation>
     </message>
     <message>
-        <source>&amp;Офлайн режим</source>
-        <translation>&amp;Offline mode</translation>
+        <source>Офлайн режим</source>
+        <translation>Offline mode</translation>
     </message>
     <message>
-        <source>Режим &amp;юстировки</source>
-        <translation>&amp;Calibration mode</translation>
+        <source>Режим юстировки</source>
+        <translation>Calibration mode</translation>
     </message>
     <message>
-        <source>&amp;Обновление ПО</source>
-        <translation>Software &amp;update</translation>
+        <source>Обновление ПО</source>
+        <translation>Software update</translation>
     </message>
     <message>
-        <source>О &amp;программе</source>
-        <translation>&amp;About</translation>
+        <source>О программе</source>
+        <translation>About</translation>
     </message>
     <message>
         <source>Разрешить калибровку</source>
@@ -526,20 +522,20 @@
         <translation>Save &amp;report…</translation>
     </message>
     <message>
-        <source>Соедини&amp;ться</source>
-        <translation>&amp;Connect</translation>
+        <source>Соединиться</source>
+        <translation>Connect</translation>
     </message>
     <message>
-        <source>Со&amp;хранить настройки в файл</source>
-        <translation>Sa&amp;ve settings to file</translation>
+        <source>Сохранить настройки в файл</source>
+        <translation>Save settings to file</translation>
     </message>
     <message>
-        <source>Вклю&amp;чить ХС</source>
-        <translation>E&amp;nable CJC</translation>
+        <source>Включить ХС</source>
+        <translation>Enable CJC</translation>
     </message>
     <message>
-        <source>В&amp;кл. быстрое преобразование</source>
-        <translation>F&amp;ast conversion</translation>
+        <source>Вкл. быстрое преобразование</source>
+        <translation>Fast conversion</translation>
     </message>
 </context>
 <context>
@@ -750,27 +746,27 @@
         <translation>ZTConfig software update </translation>
     </message>
     <message>
-        <source>&amp;Проверить...</source>
-        <translation>&amp;Check...</translation>
+        <source>Проверить...</source>
+        <translation>Check...</translation>
     </message>
     <message>
-        <source>&amp;Обновить</source>
-        <translation>&amp;Update</translation>
+        <source>Обновить</source>
+        <translation>Update</translation>
     </message>
     <message>
-        <source>&amp;Выход</source>
-        <translation>E&amp;xit</translation>
+        <source>Выход</source>
+        <translation>Exit</translation>
     </message>
 </context>
 <context>
     <name>UserPrompts</name>
     <message>
-        <source>&amp;Да</source>
-        <translation>&amp;Yes</translation>
+        <source>Да</source>
+        <translation>Yes</translation>
     </message>
     <message>
-        <source>&amp;Нет</source>
-        <translation>&amp;No</translation>
+        <source>Нет</source>
+        <translation>No</translation>
     </message>
 </context>
 <context>
@@ -1170,12 +1166,12 @@ Try connecting again.</translation>
         <translation>exception</translation>
     </message>
     <message>
-        <source>Соедини&amp;ться</source>
-        <translation>&amp;Connect</translation>
+        <source>Соединиться</source>
+        <translation>Connect</translation>
     </message>
     <message>
-        <source>Отключи&amp;ться</source>
-        <translation>&amp;Disconnect</translation>
+        <source>Отключиться</source>
+        <translation>Disconnect</translation>
     </message>
 </context>
 <context>

@@ -3,8 +3,7 @@
 #include "i18n/uitext.h"
 
 // Texts the main window shows in message boxes, the status bar and on the
-// connect button. The form holds all other texts. An "&" marks the letter
-// that Alt presses (the button's mnemonic); it is not shown.
+// connect button. The form holds all other texts.
 namespace msg {
 
 inline constexpr char Context[] = "msg";
@@ -12,8 +11,8 @@ using Text = zt::UiText<Context>;
 
 constexpr Text ErrorTitle{QT_TRANSLATE_NOOP("msg", "Ошибка")};
 
-constexpr Text Connect{QT_TRANSLATE_NOOP("msg", "Соедини&ться")};
-constexpr Text Disconnect{QT_TRANSLATE_NOOP("msg", "Отключи&ться")};
+constexpr Text Connect{QT_TRANSLATE_NOOP("msg", "Соединиться")};
+constexpr Text Disconnect{QT_TRANSLATE_NOOP("msg", "Отключиться")};
 
 // Connecting.
 constexpr Text NoPortName{QT_TRANSLATE_NOOP("msg", "Отсутствует имя порта")};

@@ -23,8 +23,8 @@ void UserPrompts::warning(QWidget *parent, const QString &title, const QString &
 bool UserPrompts::question(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    QPushButton *yes = box.addButton(QCoreApplication::translate("UserPrompts", "&Да"), QMessageBox::YesRole);
-    box.addButton(QCoreApplication::translate("UserPrompts", "&Нет"), QMessageBox::NoRole);
+    QPushButton *yes = box.addButton(QCoreApplication::translate("UserPrompts", "Да"), QMessageBox::YesRole);
+    box.addButton(QCoreApplication::translate("UserPrompts", "Нет"), QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.exec();
     return box.clickedButton() == yes;

@@ -135,8 +135,8 @@ void tst_Language::windowInEnglish_data()
     QTest::addColumn<QString>("property");
     QTest::addColumn<QString>("english");
 
-    QTest::newRow("connect") << "BT_Open_Connect" << "text" << "&Connect";
-    QTest::newRow("menu") << "menu" << "title" << "&File";
+    QTest::newRow("connect") << "BT_Open_Connect" << "text" << "Connect";
+    QTest::newRow("menu") << "menu" << "title" << "File";
     QTest::newRow("caption") << "LB_INFO_VALUE_MIN_CH1" << "text" << "Lower conversion limit";
     QTest::newRow("screen reader") << "ED_VALUE_MIN_CH1" << "accessibleName" << "Lower conversion limit, channel 1";
     QTest::newRow("RTD item") << "CB_Modul_range_CH0_2" << "currentText" << "Pt50 α=0.00385 °C⁻¹ from -200 to 850 °C";
