@@ -3,6 +3,7 @@
 #include "channels/ranges.h"
 #include "channels/rs485codes.h"
 #include "commission/texts.h"
+#include "line/linesettings.h"
 
 #include <QCoreApplication>
 
@@ -11,10 +12,6 @@ namespace zt::commission::words {
 namespace {
 
 using catalogue::InputKind;
-
-// The speeds and formats the PLB codes stand for, by row of their lists.
-constexpr const char *speeds[rs485::SpeedCount] = {"2400", "4800", "9600", "19200", "38400", "57600", "115200"};
-constexpr const char *formats[rs485::FormatCount] = {"8N1", "8N2", "8O1", "8E1"};
 
 // The list items in the installed language; ranges:: keeps the source texts.
 QString translated(const QString &item)
@@ -63,14 +60,14 @@ QString withUnit(const QString &value, const QString &unit)
 QString plbSpeed(quint16 code)
 {
     const int row = rs485::speedRowOfCode(code);
-    return row < 0 ? text::OutsideList.arg(hex(code)) : QString::fromLatin1(speeds[row]);
+    return row < 0 ? text::OutsideList.arg(hex(code)) : QString::number(line::speeds().value(row));
 }
 
 QString plbFormat(quint16 code)
 {
     const int row = rs485::formatRowOfCode(code);
     return row < 0 || rs485::formatCodeOfRow(row) != code ? text::OutsideList.arg(hex(code))
-                                                          : QString::fromLatin1(formats[row]);
+                                                          : line::formatName(row);
 }
 
 } // namespace zt::commission::words
