@@ -738,6 +738,10 @@
         <source>Не удалось сохранить изображение %1</source>
         <translation>Could not save image %1</translation>
     </message>
+    <message>
+        <source>Не удалось открыть окно графика: %1</source>
+        <translation>Could not open the trend window: %1</translation>
+    </message>
 </context>
 <context>
     <name>UpDateDialog</name>

@@ -5,6 +5,7 @@
 #include "language.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
+#include "trendview.h"
 #include "modbus/rtuprovider.h"
 #include "userprompts.h"
 #include "ztsettings.h"
@@ -30,6 +31,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     , namedPorts(options.namedPorts)
     , prompts(options.prompts ? options.prompts : UserPrompts::standard())
     , portEnumerator(options.portEnumerator ? options.portEnumerator : PortEnumerator::system())
+    , trendPluginDir(options.pluginDir.isEmpty() ? installedPluginDir() : options.pluginDir)
 {
     ui = new Ui::MainWindow;
     ui->setupUi(this);

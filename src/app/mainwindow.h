@@ -35,7 +35,7 @@ class QSettings;
 class QStatusBar;
 class QTimer;
 class RtuProvider;
-class TrendWindow;
+class TrendView;
 class UpDateDialog;
 class UserPrompts;
 class zt_settings;
@@ -55,6 +55,7 @@ struct MainWindowOptions
     QStringList namedPorts;  // devices enumeration does not list (--port)
     UserPrompts *prompts = nullptr;      // null: real message boxes and dialogs
     PortEnumerator *portEnumerator = nullptr; // null: the system's ports
+    QString pluginDir;       // the trend window's library; empty: the installed one
 };
 
 class MainWindow : public QMainWindow
@@ -310,7 +311,9 @@ private:
     };
     TrendSource trendSource; // the module the samples are of
     std::shared_ptr<zt::trend::SampleRing> trendSamples;
-    QPointer<TrendWindow> trendWindow;
+    QString trendPluginDir;
+    QPointer<QWidget> trendWindow;
+    TrendView *trendView = nullptr; // trendWindow's own, valid while it lives
 
     // The exchange with the module, frame by frame (traffic.cpp).
     void setUpTrafficView();

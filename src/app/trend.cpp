@@ -6,7 +6,8 @@
 #include "ui_mainwindow.h"
 
 #include "trendtexts.h"
-#include "trendwindow.h"
+#include "trendview.h"
+#include "userprompts.h"
 #include "trend/samplering.h"
 
 #include <QDateTime>
@@ -23,7 +24,7 @@ void MainWindow::setUpTrend()
     connect(this, &MainWindow::liveValuesRead, this, [this](const zt::LiveValues &live) {
         trendSamples->append(QDateTime::currentMSecsSinceEpoch(), live);
         if (trendWindow)
-            trendWindow->samplesChanged();
+            trendView->samplesChanged();
     });
     connect(this, &MainWindow::moduleIdentified, this, &MainWindow::startTrendOf);
 }
@@ -42,16 +43,23 @@ void MainWindow::startTrendOf(quint16 code)
         trendSource = source;
     }
     if (trendWindow) {
-        trendWindow->setModuleType(code);
-        trendWindow->samplesChanged();
+        trendView->setModuleType(code);
+        trendView->samplesChanged();
     }
 }
 
 void MainWindow::showTrend()
 {
     if (!trendWindow) {
-        trendWindow = new TrendWindow(trendSamples, prompts, this);
-        trendWindow->setModuleType(trendSource.code);
+        QString why;
+        trendView = createTrendView(trendPluginDir, trendSamples, prompts, this, &why);
+        if (!trendView) {
+            prompts->critical(this, QCoreApplication::translate(trendtext::Context, trendtext::Title),
+                              QCoreApplication::translate(trendtext::Context, trendtext::NotLoaded).arg(why));
+            return;
+        }
+        trendWindow = trendView->widget();
+        trendView->setModuleType(trendSource.code);
     }
     trendWindow->show();
     trendWindow->raise();

@@ -9,6 +9,8 @@ constexpr auto Context = "TrendWindow";
 
 constexpr auto MenuAction = QT_TRANSLATE_NOOP("TrendWindow", "&График");
 constexpr auto Title = QT_TRANSLATE_NOOP("TrendWindow", "График");
+// %1: why the window's library did not load.
+constexpr auto NotLoaded = QT_TRANSLATE_NOOP("TrendWindow", "Не удалось открыть окно графика: %1");
 
 // The plots' axes and legends; %1 is the channel number or the input's unit.
 constexpr auto Temperature = QT_TRANSLATE_NOOP("TrendWindow", "Температура, °C");

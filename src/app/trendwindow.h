@@ -1,5 +1,6 @@
 #pragma once
 
+#include "trendview.h"
 #include "trend/samplering.h"
 
 #include <QVector>
@@ -17,7 +18,7 @@ class UserPrompts;
 // plot of its own with its unit, the plots stacked on one time axis. The
 // view follows the newest sample unless paused; zooming or panning pauses
 // it, and a choice of the span resumes it.
-class TrendWindow : public QWidget
+class TrendWindow : public QWidget, public TrendView
 {
     Q_OBJECT
 
@@ -25,10 +26,9 @@ public:
     TrendWindow(std::shared_ptr<const zt::trend::SampleRing> samples, UserPrompts *prompts,
                 QWidget *parent = nullptr);
 
-    // Units and the series the type has; 0 before a module is known.
-    void setModuleType(quint16 moduleCode);
-    // A sample came or the samples were cleared.
-    void samplesChanged();
+    QWidget *widget() override { return this; }
+    void setModuleType(quint16 moduleCode) override;
+    void samplesChanged() override;
 
     // What the view shows: the span (0: all samples) and whether it follows.
     qint64 span() const { return viewSpan; }

@@ -75,5 +75,6 @@ inline MainWindowOptions fakeOptions(FakePrompts *prompts, FakePorts *ports)
     MainWindowOptions options;
     options.prompts = prompts;
     options.portEnumerator = ports;
+    options.pluginDir = QStringLiteral(ZT_PLUGIN_DIR); // the build's own
     return options;
 }

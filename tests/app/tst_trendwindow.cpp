@@ -17,6 +17,7 @@ class tst_TrendWindow : public QObject
 private slots:
     void showsWhatWasReadBeforeOpening();
     void savesThePictureAsPng();
+    void missingLibraryIsReported();
 };
 
 void tst_TrendWindow::showsWhatWasReadBeforeOpening()
@@ -49,6 +50,21 @@ void tst_TrendWindow::savesThePictureAsPng()
     h.window->findChild<QWidget *>("trendWindow")->findChild<QAction *>("action_trend_save")->trigger();
     QVERIFY(!QImage(dir.filePath("shift.png"), "PNG").isNull());
     QVERIFY(h.prompts.boxes.isEmpty());
+}
+
+// The window's library is loaded when first opened; without it the user
+// is told why, and the program goes on.
+void tst_TrendWindow::missingLibraryIsReported()
+{
+    FakePrompts prompts;
+    FakePorts ports;
+    MainWindowOptions options = fakeOptions(&prompts, &ports);
+    options.pluginDir = QStringLiteral("/nonexistent");
+    MainWindow window(options);
+    window.findChild<QAction *>("action_trend")->trigger();
+    QVERIFY(!window.findChild<QWidget *>("trendWindow"));
+    QCOMPARE(prompts.boxes.size(), 1);
+    QVERIFY(prompts.texts().value(0).startsWith(QString::fromUtf8("Не удалось открыть окно графика: ")));
 }
 
 QTEST_MAIN(tst_TrendWindow)
