@@ -6,7 +6,7 @@
 
 QString installedPluginDir()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../lib/ztconfig"));
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../lib/ztconfig/plugins"));
 }
 
 TrendView *createTrendView(const QString &dir, std::shared_ptr<const zt::trend::SampleRing> samples,

@@ -30,8 +30,8 @@ using CreateTrendView = TrendView *(std::shared_ptr<const zt::trend::SampleRing>
                                     QWidget *parent);
 constexpr auto TrendViewEntry = "zt_create_trend_view";
 
-// The folder the installed program finds the library in: lib/ztconfig beside
-// its bin folder.
+// The folder the installed program finds the library in: lib/ztconfig/plugins
+// beside its bin folder.
 QString installedPluginDir();
 
 // Loads the library from `dir` and makes the window; null, with the reason
