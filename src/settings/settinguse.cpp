@@ -1,5 +1,7 @@
 #include "settings/settinguse.h"
 
+#include <limits>
+
 namespace zt::settingsfile {
 
 bool typeUses(const ModuleLayout &l, Setting setting, int ch)
@@ -16,6 +18,24 @@ bool typeUses(const ModuleLayout &l, Setting setting, int ch)
     case Setting::Inversion: return ch == 0 ? l.ch0Input : l.ch1Input || l.secondOutput;
     }
     return false;
+}
+
+} // namespace zt::settingsfile
+
+namespace zt::settingsfile {
+
+bool limitBounds(const ModuleLayout &l, int ch, int row, ranges::Bounds *bounds)
+{
+    if ((ch == 0 ? l.ch0TI : l.ch1TI)) {
+        *bounds = ranges::thermocoupleBounds(row);
+        return row >= 0 && row < ranges::ThermocoupleCount;
+    }
+    if ((ch == 0 ? l.ch0RTD : l.ch1RTD)) {
+        *bounds = ranges::rtdBounds(row);
+        return row >= 0 && row < ranges::RtdCount;
+    }
+    *bounds = {std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()};
+    return true;
 }
 
 } // namespace zt::settingsfile

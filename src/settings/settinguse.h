@@ -15,3 +15,15 @@ enum class Setting { Range, Wiring, FastConversion, Inversion, ColdJunction, Low
 bool typeUses(const ModuleLayout &layout, Setting setting, int channel);
 
 } // namespace zt::settingsfile
+
+#include "channels/ranges.h"
+
+namespace zt::settingsfile {
+
+// The bounds a channel's conversion limits are judged against: those of the
+// range row the channel's list holds where the type has the limits; the
+// 16 bits of the register where it does not (they are still written).
+// False when the type has the limits and `rangeRow` is outside its list.
+bool limitBounds(const ModuleLayout &layout, int channel, int rangeRow, ranges::Bounds *bounds);
+
+} // namespace zt::settingsfile
