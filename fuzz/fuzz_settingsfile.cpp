@@ -1,7 +1,8 @@
 // libFuzzer target: a .ztset file as anyone might hand it over, loaded,
 // checked against every module type and planned for writing; what loads
-// must save and load back the same. The loader takes a path, so each input
-// goes to a file of its own (the settings store caches files by name).
+// must save and load back the same, and saving over the input itself must
+// keep it a settings file. The loader takes a path, so each input goes to a
+// file.
 
 #include "module/catalogue.h"
 #include "settings/filewrite.h"
@@ -53,6 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         require(settingsfile::load(copy, &back) == settingsfile::Status::Ok);
         require(back == loaded);
         QFile::remove(copy);
+        require(settingsfile::save(path, loaded) == settingsfile::Status::Ok);
+        require(settingsfile::load(path, &back) == settingsfile::Status::Ok);
+        require(back == loaded);
     }
     QFile::remove(path);
     return 0;

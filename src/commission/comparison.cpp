@@ -4,6 +4,7 @@
 #include "commission/words.h"
 #include "module/catalogue.h"
 #include "module/registers.h"
+#include "settings/settinguse.h"
 
 #include <QStringList>
 
@@ -15,7 +16,7 @@ namespace {
 
 using catalogue::InputKind;
 
-enum class What { Range, Wiring, Inversion, Lower, Upper, FastConversion, ColdJunction };
+using What = settingsfile::Setting;
 
 struct Setting {
     What what;
@@ -83,7 +84,9 @@ QString wordsFor(const Setting &s, InputKind kind, int value)
 
 QVector<Difference> differences(const ModuleSettings &module, const ModuleSettings &file)
 {
-    const InputKind kind = catalogue::inputKind(catalogue::positionOfName(file.Name));
+    const int position = catalogue::positionOfName(file.Name);
+    const InputKind kind = catalogue::inputKind(position);
+    const ModuleLayout layout = catalogue::layout(position);
     const QVector<Setting> settings = writtenSettings();
     QVector<Difference> found;
     for (const filewrite::Step &step : filewrite::plan(file)) {
@@ -92,7 +95,8 @@ QVector<Difference> differences(const ModuleSettings &module, const ModuleSettin
         for (const Setting &s : settings) {
             const int inModule = valueOf(s, module);
             const int inFile = valueOf(s, file);
-            if (s.address == step.address && inModule != inFile)
+            // A module ignores what the registers of settings it lacks are given.
+            if (s.address == step.address && inModule != inFile && settingsfile::typeUses(layout, s.what, s.channel))
                 found.append({nameOf(s), wordsFor(s, kind, inModule), wordsFor(s, kind, inFile), s.address});
         }
     }

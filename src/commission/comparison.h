@@ -19,8 +19,9 @@ struct Difference {
 // The settings that writing `file` sets, in the order of the write sequence,
 // where `module` (the module's configuration as a settings file of the same
 // type) holds something else. Settings the sequence does not write are not
-// compared: the name, the ranges of types without one, channel 1's copy of
-// the one cold-junction switch.
+// compared (the name, the ranges of types without one, channel 1's copy of
+// the one cold-junction switch), nor those the type does not have (wiring of
+// a thermocouple, channel 1 of a one-input type): a module ignores them.
 QVector<Difference> differences(const ModuleSettings &module, const ModuleSettings &file);
 
 // The steps of the file's write sequence that carry a difference, in order;

@@ -4,8 +4,7 @@
 #include "module/catalogue.h"
 #include "module/codec.h"
 #include "module/registers.h"
-
-#include <limits>
+#include "settings/settinguse.h"
 
 namespace zt::filewrite {
 
@@ -23,27 +22,6 @@ Problem badValue(const QString &key, int value)
     return {Problem::BadValue, key, QString::number(value)};
 }
 
-// The bounds a channel's limits must keep for its range; false when the
-// range index is outside the type's list.
-bool limitBounds(InputKind kind, int row, ranges::Bounds *bounds)
-{
-    switch (kind) {
-    case InputKind::Thermocouple:
-        *bounds = ranges::thermocoupleBounds(row);
-        return row >= 0 && row < ranges::ThermocoupleCount;
-    case InputKind::Rtd:
-        *bounds = ranges::rtdBounds(row);
-        return row >= 0 && row < ranges::RtdCount;
-    case InputKind::P:
-    case InputKind::Current:
-    case InputKind::None:
-        break;
-    }
-    // No range: the limit registers still take whatever 16 bits carry.
-    *bounds = {std::numeric_limits<qint16>::min(), std::numeric_limits<qint16>::max()};
-    return true;
-}
-
 quint16 rangeCode(InputKind kind, int row)
 {
     return kind == InputKind::Rtd ? quint16(ranges::rtdCodeOfRow(row)) : quint16(row);
@@ -56,11 +34,22 @@ Problem check(const ModuleSettings &file, const QString &moduleType)
     if (moduleType.isEmpty() || catalogue::positionOfName(moduleType) <= 0 || file.Name != moduleType)
         return {Problem::WrongType, {}, {}};
 
+    const ModuleLayout layout = catalogue::layout(catalogue::positionOfName(file.Name));
+    for (const QString &key : file.missingKeys)
+        if (settingsfile::typeUsesKey(layout, key))
+            return {Problem::MissingKey, key, {}};
+
     const InputKind kind = kindOf(file);
+    const int rows = kind == InputKind::Thermocouple ? ranges::ThermocoupleCount
+                   : kind == InputKind::Rtd          ? ranges::RtdCount
+                                                     : 0;
     for (int ch = 0; ch < 2; ++ch) {
-        ranges::Bounds bounds;
-        if (!limitBounds(kind, file.range(ch), &bounds))
+        // Both ranges are written for a type with a range list, whether or
+        // not the channel has an input.
+        if (rows > 0 && (file.range(ch) < 0 || file.range(ch) >= rows))
             return badValue(settingsfile::rangeKey(ch), file.range(ch));
+        ranges::Bounds bounds;
+        settingsfile::limitBounds(layout, ch, file.range(ch), &bounds);
         if (file.wiring(ch) < 0 || file.wiring(ch) >= ranges::WiringCount)
             return badValue(settingsfile::wiringKey(ch), file.wiring(ch));
         if (file.minValue(ch) < bounds.lower || file.minValue(ch) > bounds.upper)

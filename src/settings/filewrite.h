@@ -14,16 +14,19 @@ struct Problem {
         None,
         WrongType,  // empty, unknown or another type than the module's
         BadValue,   // a value the module's lists or bounds do not allow
+        MissingKey, // a setting the type has that the file does not give
     };
     Kind kind = None;
-    QString key;    // BadValue: the file's key ("CHANAL0/RANGE")
+    QString key;    // BadValue, MissingKey: the file's key ("CHANAL0/RANGE")
     QString value;  // BadValue: the value as the file holds it
 };
 
 // Checks the whole file against the type the module identified itself as
-// (its catalogue name; "" when no type is known): the type name, each range
-// index within the type's list, each wiring index 0..2, each limit within the
-// bounds of its channel's range (16-bit for types without a range).
+// (its catalogue name; "" when no type is known): the type name, every key of
+// a setting the type has present, each range index within the type's list,
+// each wiring index 0..2, each limit the type has within the bounds of its
+// channel's range (16 bits for the limits it does not have: they are still
+// written).
 Problem check(const ModuleSettings &file, const QString &moduleType);
 
 struct Step {

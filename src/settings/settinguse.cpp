@@ -20,9 +20,21 @@ bool typeUses(const ModuleLayout &l, Setting setting, int ch)
     return false;
 }
 
-} // namespace zt::settingsfile
-
-namespace zt::settingsfile {
+bool typeUsesKey(const ModuleLayout &l, const QString &fileKey)
+{
+    if (fileKey == QLatin1String("MODUL/Name"))
+        return true;
+    static const struct { const char *key; Setting setting; } keys[] = {
+        {"RANGE", Setting::Range}, {"RTDConnect", Setting::Wiring}, {"AIFAST", Setting::FastConversion},
+        {"INVout", Setting::Inversion}, {"TI", Setting::ColdJunction}, {"MINVALUE", Setting::Lower},
+        {"MAXVALUE", Setting::Upper},
+    };
+    for (int ch = 0; ch < 2; ++ch)
+        for (const auto &k : keys)
+            if (fileKey == QStringLiteral("CHANAL%1/%2").arg(ch).arg(QLatin1String(k.key)))
+                return typeUses(l, k.setting, ch);
+    return false;
+}
 
 bool limitBounds(const ModuleLayout &l, int ch, int row, ranges::Bounds *bounds)
 {

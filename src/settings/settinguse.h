@@ -14,6 +14,10 @@ enum class Setting { Range, Wiring, FastConversion, Inversion, ColdJunction, Low
 // cold-junction switch for both channels and fast conversion on channel 0 only.
 bool typeUses(const ModuleLayout &layout, Setting setting, int channel);
 
+// The same for a settings file's key ("CHANAL1/MINVALUE"); the type name
+// ("MODUL/Name") always counts, a key the program does not know never.
+bool typeUsesKey(const ModuleLayout &layout, const QString &fileKey);
+
 } // namespace zt::settingsfile
 
 #include "channels/ranges.h"

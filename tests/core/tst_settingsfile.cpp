@@ -43,6 +43,7 @@ void TstSettingsFile::load_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<ModuleSettings>("expected");
     QTest::addColumn<sf::Status>("status");
+    QTest::addColumn<QString>("where");  // the key of a bad value, the line of a bad line
 
     ModuleSettings nameOnly;
     nameOnly.Name = "ZT-1TI-1AO";
@@ -52,16 +53,33 @@ void TstSettingsFile::load_data()
     converted.RTDConnect_CH1 = 2;
     converted.MaxValue_CH1 = 1200;
     const ModuleSettings defaults;
-    QTest::newRow("only the name") << QByteArray("[MODUL]\nName=ZT-1TI-1AO\n") << nameOnly << sf::Status::Ok;
-    QTest::newRow("conversions")
-        << QByteArray("[CHANAL0]\nRANGE=abc\nMINVALUE=-50\nTI=1\nINVout=yes\nAIFAST=True\n"
+    QTest::newRow("only the name") << QByteArray("[MODUL]\nName=ZT-1TI-1AO\n") << nameOnly << sf::Status::Ok << "";
+    QTest::newRow("as written, and by hand")
+        << QByteArray("[CHANAL0]\nMINVALUE=-50\nTI=1\nINVout=true\nAIFAST=True\n"
                       "[CHANAL1]\nTI=0\nINVout=FALSE\nRTDConnect=2\nMAXVALUE=1200\n")
-        << converted << sf::Status::Ok;
-    QTest::newRow("empty switch") << QByteArray("[CHANAL0]\nTI=\n") << defaults << sf::Status::Ok;
+        << converted << sf::Status::Ok << "";
+    QTest::newRow("escapes, quotes, CRLF") << QByteArray("\xEF\xBB\xBF[MODUL]\r\nName=\"ZT-1TI-1AO\"\r\n[CHANAL%30]\r\n; note\r\n")
+                                           << nameOnly << sf::Status::Ok << "";
     QTest::newRow("other spellings")
         << QByteArray("[CHANNEL0]\nRANGE=3\n[CHANAL0]\nrange=4\nINVOUT=true\nRtdConnect=1\n[CHANAL1]\nAIFAST=true\n")
-        << defaults << sf::Status::Ok;
-    QTest::newRow("not INI") << QByteArray("[MODUL\nName=ZT-1TI-1AO\n") << defaults << sf::Status::FormatError;
+        << defaults << sf::Status::Ok << "";
+    QTest::newRow("not INI") << QByteArray("[MODUL\nName=ZT-1TI-1AO\n") << defaults << sf::Status::FormatError << "1";
+    QTest::newRow("twice") << QByteArray("[CHANAL0]\nTI=true\n[CHANAL0]\nTI=false\n") << defaults << sf::Status::FormatError << "4";
+    // A value the settings store would turn into an object: never read as one.
+    QTest::newRow("@Variant name") << QByteArray("[MODUL]\nName=@Variant(\0\0\0\t\x7f\xff\xff\xff)\n", 37)
+                                   << defaults << sf::Status::FormatError << "2";
+    QTest::newRow("@ByteArray") << QByteArray("[CHANAL0]\nMINVALUE=@ByteArray(5)\n") << defaults << sf::Status::BadValue
+                                << "CHANAL0/MINVALUE";
+    QTest::newRow("too large") << QByteArray("[MODUL]\n") + QByteArray(64 * 1024, ';') << defaults
+                               << sf::Status::TooLarge << "";
+    // Typed wrongly, each would have read as 0 or true and been written so.
+    const QByteArray bad[][2] = {{"MINVALUE", "abc"}, {"MINVALUE", "1e3"}, {"MINVALUE", "0x10"}, {"MINVALUE", "4294967296"},
+                                 {"MINVALUE", "-5O"}, {"MINVALUE", "+5"}, {"MINVALUE", "32768"}, {"MINVALUE", ""},
+                                 {"RANGE", "-1"}, {"TI", "no"}, {"TI", "off"}, {"TI", ""}, {"INVout", "1,0"}};
+    for (const auto &b : bad)
+        QTest::newRow(b[0] + "=" + b[1]) << "[CHANAL0]\n" + b[0] + "=" + b[1] + "\n" << defaults << sf::Status::BadValue
+                                         << "CHANAL0/" + QString(b[0]);
+    QTest::newRow("unknown type") << QByteArray("[MODUL]\nName=ZT-9\n") << defaults << sf::Status::BadValue << "MODUL/Name";
 }
 
 void TstSettingsFile::load()
@@ -69,16 +87,23 @@ void TstSettingsFile::load()
     QFETCH(QByteArray, text);
     QFETCH(ModuleSettings, expected);
     QFETCH(sf::Status, status);
+    QFETCH(QString, where);
     ModuleSettings loaded;
     loaded.Name = "left over";
-    QCOMPARE(sf::load(write(text), &loaded), status);
+    sf::LoadError error;
+    QCOMPARE(sf::load(write(text), &loaded, &error), status);
     QVERIFY(loaded == expected);
+    QCOMPARE(error.status, status);
+    if (status == sf::Status::BadValue)
+        QCOMPARE(error.section + '/' + error.key, where);
+    if (status == sf::Status::FormatError)
+        QCOMPARE(QString::number(error.line), where);
     QCOMPARE(sf::load(dir.filePath("missing"), &loaded), sf::Status::NotFound);
 }
 
 void TstSettingsFile::saveKeepsWhatItDoesNotKnow()
 {
-    const QString path = write("[CHANAL1]\nAIFAST=true\n[OTHER]\nx=1\n");
+    const QString path = write("[CHANAL1]\nAIFAST=true\n[OTHER]\nx=1\ny=@Variant(\\0)\n");
     ModuleSettings s;
     s.Name = "ZT-2RTD-2AO";
     s.Range_CH0 = 5;
@@ -90,9 +115,34 @@ void TstSettingsFile::saveKeepsWhatItDoesNotKnow()
     QCOMPARE(QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts),
              QString("[CHANAL0]|AIFAST=false|INVout=false|MAXVALUE=0|MINVALUE=0|RANGE=5|RTDConnect=0|TI=false|"
                      "[CHANAL1]|AIFAST=true|INVout=true|MAXVALUE=0|MINVALUE=-40|RANGE=0|RTDConnect=0|TI=false|"
-                     "[MODUL]|Name=ZT-2RTD-2AO|[OTHER]|x=1").split('|'));
+                     "[MODUL]|Name=ZT-2RTD-2AO|[OTHER]|x=1|y=@Variant(\\0)").split('|'));
     // A folder that cannot hold the file (root may write anywhere else).
     QCOMPARE(sf::save(path + "/sub", s), sf::Status::AccessError);
+    // Nothing that is no settings file is replaced by the keys alone.
+    const QString large = write(QByteArray(64 * 1024 + 1, ';'));
+    QCOMPARE(sf::save(large, s), sf::Status::TooLarge);
+    QCOMPARE(QFileInfo(large).size(), 64 * 1024 + 1);
+}
+
+// A file of every key for `type`, with the lines of `changes` in place of
+// the keys they name ("CHANAL1/RANGE=12"; "CHANAL1/RANGE" alone drops it).
+static QByteArray complete(const QString &type, const QStringList &changes = {})
+{
+    QMap<QString, QString> keys{{"MODUL/Name", type}};
+    for (const char *k : {"RANGE", "RTDConnect", "MINVALUE", "MAXVALUE", "INVout", "TI"})
+        for (int ch = 0; ch < 2; ++ch)
+            keys[QString("CHANAL%1/%2").arg(ch).arg(k)] = QString(k) == "INVout" || QString(k) == "TI" ? "false" : "0";
+    keys["CHANAL0/AIFAST"] = "false";
+    for (const QString &c : changes) {
+        if (c.contains('='))
+            keys[c.section('=', 0, 0)] = c.section('=', 1);
+        else
+            keys.remove(c);
+    }
+    QByteArray text;
+    for (auto k = keys.cbegin(); k != keys.cend(); ++k)
+        text += QString("[%1]\n%2=%3\n").arg(k.key().section('/', 0, 0), k.key().section('/', 1), k.value()).toUtf8();
+    return text;
 }
 
 void TstSettingsFile::check_data()
@@ -102,19 +152,28 @@ void TstSettingsFile::check_data()
     QTest::addColumn<Problem::Kind>("kind");
     QTest::addColumn<QString>("key");
 
-    const QByteArray k = "[MODUL]\nName=ZT-2TI-2AO\n[CHANAL0]\nRANGE=1\n";
-    QTest::newRow("fits") << "ZT-2TI-2AO" << k + "MINVALUE=-200\nMAXVALUE=1372\n" << Problem::None << "";
-    QTest::newRow("other type") << "ZT-2RTD-2AO" << k << Problem::WrongType << "";
+    const QString t = "ZT-2TI-2AO";
+    QTest::newRow("fits") << t << complete(t, {"CHANAL0/RANGE=1", "CHANAL0/MINVALUE=-200", "CHANAL0/MAXVALUE=1372"})
+                          << Problem::None << "";
+    QTest::newRow("other type") << "ZT-2RTD-2AO" << complete(t) << Problem::WrongType << "";
     QTest::newRow("no type known") << "" << QByteArray("[MODUL]\nName=\n") << Problem::WrongType << "";
-    QTest::newRow("unknown type") << "ZT-9" << QByteArray("[MODUL]\nName=ZT-9\n") << Problem::WrongType << "";
-    QTest::newRow("range beyond list") << "ZT-2TI-2AO" << k + "[CHANAL1]\nRANGE=12\n" << Problem::BadValue << "CHANAL1/RANGE";
-    QTest::newRow("wiring") << "ZT-2TI-2AO" << k + "RTDConnect=3\n" << Problem::BadValue << "CHANAL0/RTDConnect";
-    QTest::newRow("below K") << "ZT-2TI-2AO" << k + "MINVALUE=-201\n" << Problem::BadValue << "CHANAL0/MINVALUE";
-    QTest::newRow("above K") << "ZT-2TI-2AO" << k + "MAXVALUE=1373\n" << Problem::BadValue << "CHANAL0/MAXVALUE";
-    QTest::newRow("RTD row 18") << "PLB-2RTD-4-20-M" << QByteArray("[MODUL]\nName=PLB-2RTD-4-20-M\n[CHANAL1]\nRANGE=18\n")
-                                << Problem::None << "";
-    QTest::newRow("P: 16 bits") << "ZT-1P-1AO" << QByteArray("[MODUL]\nName=ZT-1P-1AO\n[CHANAL1]\nMAXVALUE=40000\n")
-                                << Problem::BadValue << "CHANAL1/MAXVALUE";
+    QTest::newRow("range beyond list") << t << complete(t, {"CHANAL1/RANGE=12"}) << Problem::BadValue << "CHANAL1/RANGE";
+    QTest::newRow("wiring") << t << complete(t, {"CHANAL0/RTDConnect=3"}) << Problem::BadValue << "CHANAL0/RTDConnect";
+    QTest::newRow("below K") << t << complete(t, {"CHANAL0/RANGE=1", "CHANAL0/MINVALUE=-201"}) << Problem::BadValue
+                             << "CHANAL0/MINVALUE";
+    QTest::newRow("above K") << t << complete(t, {"CHANAL0/RANGE=1", "CHANAL0/MAXVALUE=1373"}) << Problem::BadValue
+                             << "CHANAL0/MAXVALUE";
+    QTest::newRow("RTD row 18") << "PLB-2RTD-4-20-M" << complete("PLB-2RTD-4-20-M", {"CHANAL1/RANGE=18"}) << Problem::None << "";
+    // Only what the type has is required, and judged by its range.
+    QTest::newRow("missing limit") << t << complete(t, {"CHANAL1/MINVALUE"}) << Problem::MissingKey << "CHANAL1/MINVALUE";
+    QTest::newRow("missing name") << t << complete(t, {"MODUL/Name"}) << Problem::WrongType << "";
+    QTest::newRow("1TI: channel 1 lacks limits") << "ZT-1TI-1AO"
+        << complete("ZT-1TI-1AO", {"CHANAL1/MINVALUE", "CHANAL1/MAXVALUE", "CHANAL0/RTDConnect", "CHANAL1/TI"})
+        << Problem::None << "";
+    QTest::newRow("1TI: channel 1 not judged by J") << "ZT-1TI-1AO" << complete("ZT-1TI-1AO", {"CHANAL1/MINVALUE=-300"})
+                                                   << Problem::None << "";
+    QTest::newRow("AI: fast conversion missing") << "ZT-1AI-2AO" << complete("ZT-1AI-2AO", {"CHANAL0/AIFAST"})
+                                                 << Problem::MissingKey << "CHANAL0/AIFAST";
 }
 
 void TstSettingsFile::check()
@@ -124,7 +183,8 @@ void TstSettingsFile::check()
     QFETCH(Problem::Kind, kind);
     QFETCH(QString, key);
     ModuleSettings s;
-    sf::load(write(text), &s);
+    sf::LoadError error;
+    QVERIFY2(sf::load(write(text), &s, &error) == sf::Status::Ok, qPrintable(sf::errorText("", error)));
     const Problem problem = filewrite::check(s, moduleType);
     QCOMPARE(problem.kind, kind);
     QCOMPARE(problem.key, key);
