@@ -76,6 +76,7 @@ int Commands::failed(Outcome outcome)
     case Outcome::NotRecognised: say(utf8(text::NotRecognised)); return NoAnswer;
     case Outcome::LineLost: say(utf8(text::LineLost)); return NoAnswer;
     case Outcome::Refused: return Refused;
+    case Outcome::Unconfirmed: return NoAnswer;  // the write command says which and reads the module back
     case Outcome::Stopped: say(utf8(text::Interrupted)); return Interrupted;
     }
     return NoAnswer;

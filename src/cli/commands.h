@@ -32,6 +32,7 @@ private:
     bool loadFile(const QString &path, zt::ModuleSettings *file, int *code);
     int checkFile(const zt::ModuleSettings &file, int *code);
     int writeDifferences(const zt::ModuleSettings &file, const QVector<zt::commission::Difference> &found);
+    void sayWhatTheModuleHolds(const zt::ModuleSettings &file, const QVector<zt::commission::Difference> &found);
     void sayWhatWasWritten(const QVector<zt::filewrite::Step> &steps, int confirmed, int sent,
                            const QVector<zt::commission::Difference> &found);
     QString portInWords() const;

@@ -1,6 +1,7 @@
 #include "cli/invocation.h"
 
 #include "cli/clitexts.h"
+#include "line/linesettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -120,8 +121,14 @@ Parsed parse(const QStringList &arguments)
     inv.line.port = value("port");
     if (inv.line.port.isEmpty())
         return failure(utf8(text::NoPort));
-    if (isSet("baud") && !parseNumber(value("baud"), 1, 4000000, &inv.line.baud))
-        return failure(utf8(text::BadBaud).arg(value("baud")));
+    // Only a speed a module can be set to.
+    if (isSet("baud") && !(parseNumber(value("baud"), 1, 4000000, &inv.line.baud)
+                           && zt::line::speeds().contains(inv.line.baud))) {
+        QStringList speeds;
+        for (int speed : zt::line::speeds())
+            speeds << QString::number(speed);
+        return failure(utf8(text::BadBaud).arg(value("baud"), speeds.join(QStringLiteral(", "))));
+    }
     if (isSet("format")) {
         inv.format = value("format").toUpper();
         if (!parseFormat(inv.format, &inv.line))

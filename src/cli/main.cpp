@@ -13,8 +13,17 @@
 
 #include <memory>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 int main(int argc, char **argv)
 {
+#ifdef Q_OS_WIN
+    // Everything the program prints is UTF-8 (Russian); a Windows console
+    // shows it as such only when told so.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     // The command decides the kind of application, so it is read before
     // there is one, and again from the application's own arguments.
     QStringList raw;

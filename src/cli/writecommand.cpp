@@ -9,6 +9,9 @@
 #include "cli/interrupt.h"
 #include "settings/filewrite.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace cli {
 
 namespace {
@@ -18,6 +21,15 @@ using zt::commission::ModuleState;
 using Outcome = ModuleSession::Outcome;
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
+
+// The settings a refused write carried, and the exception code in words and
+// digits ("недопустимое значение (03)").
+QString refusal(const QString &settings, int code)
+{
+    const bool named = code >= 1 && code <= int(std::size(text::ExceptionNames)) && *text::ExceptionNames[code - 1];
+    return utf8(text::Refused).arg(settings, utf8(named ? text::ExceptionNames[code - 1] : text::UnnamedException),
+                                   QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper());
+}
 
 } // namespace
 
@@ -71,10 +83,12 @@ int Commands::writeDifferences(const zt::ModuleSettings &file, const QVector<zt:
     if (outcome != Outcome::Done) {
         const int confirmed = session.stepsConfirmed();
         if (outcome == Outcome::Refused)
-            say(utf8(text::Refused).arg(zt::commission::settingNames(found, steps.at(confirmed).address)));
+            say(refusal(zt::commission::settingNames(found, steps.at(confirmed).address), session.refusalCode()));
         const int code = failed(outcome);
         // A refused write was answered: not taken. Any other unanswered one may have been.
         sayWhatWasWritten(steps, confirmed, outcome == Outcome::Refused ? confirmed : session.stepsSent(), found);
+        if (outcome == Outcome::Unconfirmed)
+            sayWhatTheModuleHolds(file, found);
         return code;
     }
 
@@ -97,6 +111,25 @@ int Commands::writeDifferences(const zt::ModuleSettings &file, const QVector<zt:
     }
     say(utf8(text::WriteDone).arg(found.size()));
     return Done;
+}
+
+// After a write that went unanswered: what each setting of the file now
+// holds in the module, read back.
+void Commands::sayWhatTheModuleHolds(const zt::ModuleSettings &file, const QVector<zt::commission::Difference> &found)
+{
+    const Outcome readBack = await([&] { session.read(ModuleState::Configuration); });
+    if (readBack != Outcome::Done) {
+        failed(readBack);
+        return;
+    }
+    const QVector<zt::commission::Difference> left =
+        zt::commission::differences(zt::commission::settingsOf(session.state()), file);
+    say(utf8(text::ReadBack));
+    for (const zt::commission::Difference &d : found) {
+        const auto still = std::find_if(left.begin(), left.end(),
+                                        [&d](const zt::commission::Difference &l) { return l.setting == d.setting; });
+        say(utf8(text::NotKeptLine).arg(d.setting, still == left.end() ? d.fileValue : still->moduleValue, d.fileValue));
+    }
 }
 
 // Steps before `confirmed` were taken, those up to `sent` may have been.

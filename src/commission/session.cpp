@@ -87,7 +87,7 @@ void ModuleSession::nextRead()
 void ModuleSession::write(const QVector<filewrite::Step> &toWrite)
 {
     steps = toWrite;
-    confirmed = sent = 0;
+    confirmed = sent = refusal = 0;
     mode = Mode::Writing;
     nextWrite();
 }
@@ -126,10 +126,6 @@ void ModuleSession::finish(Outcome outcome)
 
 void ModuleSession::onUnit(const QModbusDataUnit &unit)
 {
-    if (mode == Mode::Probing) {
-        finish(Outcome::Refused);  // it answers: the write itself was turned down
-        return;
-    }
     if (mode != Mode::Reading)
         return;
     if (absorb(unit, &current))
@@ -141,7 +137,7 @@ void ModuleSession::onUnit(const QModbusDataUnit &unit)
 
 void ModuleSession::onReadError()
 {
-    if (mode == Mode::Reading || mode == Mode::Probing)
+    if (mode == Mode::Reading)
         finish(provider->opened ? Outcome::NoAnswer : Outcome::LineLost);
 }
 
@@ -154,8 +150,9 @@ void ModuleSession::onWriteEnd()
     pause.start(confirmed < steps.size() ? steps.at(confirmed - 1).nextAfterMs : 0);
 }
 
-// The transport says the same for an exception reply and for silence: a read
-// of the identification tells which it was.
+// Only an exception reply refuses a write. A write that was never answered
+// may have been taken all the same (its reply lost on the line): that the
+// caller finds out by reading the module back.
 void ModuleSession::onWriteError()
 {
     if (mode == Mode::Idle)
@@ -166,8 +163,8 @@ void ModuleSession::onWriteError()
     }
     if (mode != Mode::Writing)
         return;
-    mode = Mode::Probing;
-    provider->readUnit(QModbusDataUnit(QModbusDataUnit::HoldingRegisters, reg::IdentBlock, reg::IdentCount));
+    refusal = provider->lastWriteExceptionCode();
+    finish(refusal ? Outcome::Refused : Outcome::Unconfirmed);
 }
 
 } // namespace zt::commission

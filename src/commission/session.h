@@ -36,7 +36,8 @@ public:
         Done,
         NoAnswer,       // a request went unanswered, or the reply was too short
         NotRecognised,  // the identification is not one of a supported module
-        Refused,        // the module answers, but did not take a write
+        Refused,        // the module answered a write with an exception: not taken
+        Unconfirmed,    // a write went unanswered: it may or may not have been taken
         LineLost,       // the port failed
         Stopped,        // the stop check said so before a request
     };
@@ -58,6 +59,8 @@ public:
     // more while a write is in flight or went unanswered).
     int stepsConfirmed() const { return confirmed; }
     int stepsSent() const { return sent; }
+    // The exception code of the last Refused write.
+    int refusalCode() const { return refusal; }
     // Asked before every request; true ends the work with Outcome::Stopped.
     void setStopCheck(std::function<bool()> check);
 
@@ -67,7 +70,7 @@ signals:
     void finished(zt::commission::ModuleSession::Outcome outcome);
 
 private:
-    enum class Mode { Idle, Reading, Writing, Probing };
+    enum class Mode { Idle, Reading, Writing };
 
     void nextRead();
     void nextWrite();
@@ -86,6 +89,7 @@ private:
     QVector<filewrite::Step> steps;
     int confirmed = 0;
     int sent = 0;
+    int refusal = 0;
     QTimer pause;
     std::function<bool()> stopCheck;
 };

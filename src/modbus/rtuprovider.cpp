@@ -328,6 +328,7 @@ void RtuProvider::finishRead(QModbusReply *reply)
 void RtuProvider::finishWrite(QModbusReply *reply)
 {
     writeConfirmed = reply->error() == QModbusDevice::NoError;
+    writeException = reply->error() == QModbusDevice::ProtocolError ? exceptionCodeOf(reply) : 0;
     requestPending = false;
     emit writeDataEnd();
     switch (reply->error()) {

@@ -44,6 +44,9 @@ public:
     // The exception code with which the module refused the read whose
     // readDataError() is being delivered; 0 when it did not answer at all.
     int lastExceptionCode() const { return readException; }
+    // The same for the write whose writeDataError() is being delivered: a
+    // refusal carries its code, a write that went unanswered 0.
+    int lastWriteExceptionCode() const { return writeException; }
 
     static QString readStatusText(int serverAddress, int address);
     static QString writeStatusText(int serverAddress, int address, quint16 firstValue);
@@ -107,6 +110,7 @@ private:
     QString lastOpenError;
     bool writeConfirmed = false;
     int readException = 0;
+    int writeException = 0;
 
     QQueue<Request> queue;
     Request current;

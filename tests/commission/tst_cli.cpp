@@ -9,8 +9,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <signal.h>
+
 using Edits = QVariantMap;  // settings-file key -> value
 using Addresses = QVector<int>;
+using Signals = QVector<int>;
 
 struct Run {
     int code = -1;
@@ -46,21 +49,34 @@ void tst_Cli::writeVerifiesTheFile_data()
     QTest::addColumn<QStringList>("simArgs");  // the module the file is then written to
     QTest::addColumn<int>("code");
     QTest::addColumn<Addresses>("written");
-    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("said");         // lines of stderr, each somewhere in it
+    QTest::addColumn<QStringList>("options");  // of the write
+    QTest::addColumn<Signals>("interrupts");   // sent, one after the other, once a write is on the line
 
     const Edits two{{"CHANAL0/MINVALUE", -50}, {"CHANAL1/INVout", true}};
     const Edits lower{{"CHANAL0/MINVALUE", -50}};
-    QTest::newRow("same file") << Edits() << QStringList() << 0 << Addresses() << "совпадают с файлом";
-    QTest::newRow("two settings") << two << QStringList() << 0 << Addresses{0x2520, 0x24E0} << "проверено: 2";
+    const QStringList none;
+    QTest::newRow("same file") << Edits() << QStringList() << 0 << Addresses() << "совпадают с файлом" << none << Signals();
+    QTest::newRow("two settings") << two << QStringList() << 0 << Addresses{0x2520, 0x24E0} << "проверено: 2" << none << Signals();
     QTest::newRow("refused") << lower << QStringList{"--refuse-writes", "0x24E0:4"} << 6 << Addresses()
-                             << "не принял запись: Канал 0: нижняя граница";
+                             << "не принял запись: Канал 0: нижняя граница. Модуль ответил: сбой устройства (04)"
+                             << none << Signals();
     QTest::newRow("not kept") << lower << QStringList{"--drop-writes", "0x24E0"} << 7 << Addresses{0x24E0}
-                              << "не сохранил записанное: Канал 0: нижняя граница";
+                              << "не сохранил записанное: Канал 0: нижняя граница" << none << Signals();
     QTest::newRow("other type") << Edits{{"MODUL/Name", "ZT-2RTD-2AO"}} << QStringList() << 4 << Addresses()
-                                << "ничего не записано";
+                                << "ничего не записано" << none << Signals();
     QTest::newRow("bad value") << Edits{{"CHANAL1/MAXVALUE", 1373}} << QStringList() << 5 << Addresses()
-                               << "CHANAL1/MAXVALUE = 1373";
-    QTest::newRow("silent") << lower << QStringList{"--silent"} << 3 << Addresses() << "не отвечает";
+                               << "CHANAL1/MAXVALUE = 1373" << none << Signals();
+    QTest::newRow("silent") << lower << QStringList{"--silent"} << 3 << Addresses() << "не отвечает" << none << Signals();
+    QTest::newRow("unanswered") << lower << QStringList{"--unanswered-writes", "0x24E0"} << 3 << Addresses()
+                                << "не подтверждена: Канал 0: нижняя граница\nнижняя граница: в модуле -50" << none
+                                << Signals();
+    QTest::newRow("SIGHUP") << two << QStringList{"--delay", "600"} << 130 << Addresses{0x2520}
+                            << "Не записаны: Канал 0: нижняя граница" << none << Signals{SIGHUP};
+    QTest::newRow("second Ctrl+C") << lower << QStringList{"--unanswered-writes", "0x24E0"} << 130 << Addresses()
+                                   << "Выход сразу" << none << Signals{SIGINT, SIGINT};
+    QTest::newRow("1200 baud") << lower << QStringList() << 2 << Addresses() << "Недопустимая скорость: 1200 (2400,"
+                               << QStringList{"--baud", "1200"} << Signals();
 }
 
 void tst_Cli::writeVerifiesTheFile()
@@ -70,6 +86,8 @@ void tst_Cli::writeVerifiesTheFile()
     QFETCH(int, code);
     QFETCH(Addresses, written);
     QFETCH(QString, said);
+    QFETCH(QStringList, options);
+    QFETCH(Signals, interrupts);
 
     SimFixture sim;
     QVERIFY2(sim.start("ZT-2TI-2AO"), qPrintable(sim.errorString()));
@@ -82,10 +100,27 @@ void tst_Cli::writeVerifiesTheFile()
     if (!simArgs.isEmpty())
         QVERIFY(sim.restartSimulator(simArgs));
 
-    const int before = sim.acceptedWrites().size();
-    const Run run = cli(sim, {"write", file});
-    QCOMPARE(run.code, code);
-    QVERIFY2(QString::fromUtf8(run.err).contains(said), run.err.constData());
+    const int before = sim.acceptedWrites().size(), logged = sim.log().size();
+    QProcess p;
+    p.start(ZTCONFIG_CLI, QStringList{"write", file, "--port", sim.programPort()} + options);
+    const auto writing = [&] {
+        for (const QJsonObject &r : sim.log().mid(logged))
+            if (r["function"].toInt() == 6 || r["function"].toInt() == 16)
+                return true;
+        return false;
+    };
+    QByteArray err;
+    for (int i = 0; i < interrupts.size(); ++i) {
+        QTRY_VERIFY_WITH_TIMEOUT(writing(), 30000);
+        ::kill(pid_t(p.processId()), interrupts[i]);
+        if (i + 1 < interrupts.size())  // two signals at once would be one
+            QTRY_VERIFY((err += p.readAllStandardError()).contains("ещё раз Ctrl+C"));
+    }
+    QVERIFY(p.waitForFinished(60000));
+    err += p.readAllStandardError();
+    QCOMPARE(p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, code);
+    for (const QString &line : said.split('\n'))
+        QVERIFY2(QString::fromUtf8(err).contains(line), err.constData());
     Addresses addresses;
     for (const QJsonObject &w : sim.acceptedWrites().mid(before))
         addresses << w["address"].toInt();

@@ -11,7 +11,7 @@ namespace {
 enum OptionId {
     OptType = 1000, OptDevice, OptFirmware, OptState, OptLog, OptSilent, OptFailAfter,
     OptException, OptDelay, OptCorruptCrc, OptPace, OptHelp,
-    OptDropWrites, OptRefuseWrites, OptLiveValues,
+    OptDropWrites, OptRefuseWrites, OptLiveValues, OptUnansweredWrites,
     OptAddress, OptFormat, OptGarble, OptEcho,
 };
 
@@ -158,6 +158,13 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
     case OptEcho:
         o.echo = true;
         return true;
+    case OptUnansweredWrites: {
+        long address;
+        if (!parseInteger(arg, 0, 0xFFFF, address))
+            return fail(error, "--unanswered-writes needs a register address, not '" + arg + "'");
+        o.unansweredWrites.push_back(uint16_t(address));
+        return true;
+    }
     case OptLiveValues:
         return parseLiveValues(arg, o.liveValues)
                || fail(error, "--live-values needs up to 8 floats or '.', e.g. nan,inf,.,1e30; not '"
@@ -194,6 +201,7 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
         {"help", no_argument, nullptr, OptHelp},
         {"drop-writes", required_argument, nullptr, OptDropWrites},
         {"refuse-writes", required_argument, nullptr, OptRefuseWrites},
+        {"unanswered-writes", required_argument, nullptr, OptUnansweredWrites},
         {"live-values", required_argument, nullptr, OptLiveValues},
         {"address", required_argument, nullptr, OptAddress},
         {"format", required_argument, nullptr, OptFormat},
@@ -268,6 +276,8 @@ std::string helpText()
            "                         (a module that does not keep a setting); repeatable\n"
            "  --refuse-writes ADDR:CODE  answer writes that include ADDR with exception\n"
            "                         CODE, reads as usual; repeatable\n"
+           "  --unanswered-writes ADDR  take writes that include ADDR but send no reply\n"
+           "                         (the reply lost on the line); repeatable\n"
            "  --garble               send each reply as bytes that form no valid frame, as\n"
            "                         a master at another speed or format would read it\n"
            "  --echo                 send each request back before the reply, as an\n"

@@ -26,6 +26,8 @@ struct Options {
     std::vector<uint16_t> droppedWrites;
     // Writes that touch these registers are answered with the exception; reads are not.
     std::vector<InjectedException> refusedWrites;
+    // Writes that touch these registers are taken, but their reply never leaves.
+    std::vector<uint16_t> unansweredWrites;
     std::vector<std::optional<float>> liveValues;  // forced live floats; empty: measured
     long address = 0;        // server address; 0: 1, and a PLB module's address register as it is
     std::string format;      // 8N1, 8N2, 8O1 or 8E1; empty: 8N1, and a PLB module's format register as it is

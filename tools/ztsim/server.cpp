@@ -54,6 +54,11 @@ bool Server::handle(const uint8_t *adu, int length, double now, Clock::time_poin
             std::fprintf(stderr, "ztsim: %s\n", error.c_str());
     }
 
+    if (wrote && touches(request, options_.unansweredWrites)) {
+        log_.record(now, request, "silent");
+        return false;
+    }
+
     ++replies_;
     const bool corrupt = options_.corruptEvery > 0 && replies_ % options_.corruptEvery == 0;
     std::string outcome = "ok";
@@ -76,6 +81,14 @@ bool Server::silentNow()
 {
     ++requests_;
     return options_.silent || (options_.failAfter >= 0 && requests_ > options_.failAfter);
+}
+
+bool Server::touches(const Request &request, const std::vector<uint16_t> &addresses)
+{
+    for (uint16_t address : addresses)
+        if (request.hasAddress && address >= request.address && address < unsigned(request.address) + request.span())
+            return true;
+    return false;
 }
 
 uint8_t Server::injectedException(const Request &request, const std::vector<InjectedException> &faults) const

@@ -26,6 +26,7 @@ private:
     std::vector<uint8_t> read(const Request &request, double now) const;
     std::vector<uint8_t> write(const Request &request, double now, bool &wrote);
     bool silentNow();
+    static bool touches(const Request &request, const std::vector<uint16_t> &addresses);
     uint8_t injectedException(const Request &request, const std::vector<InjectedException> &faults) const;
 
     Module &module_;
