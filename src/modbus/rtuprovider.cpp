@@ -172,20 +172,22 @@ void RtuProvider::readUnit(QModbusDataUnit unit)
     enqueue(unit, false);
 }
 
-void RtuProvider::writeUnit(QModbusDataUnit unit)
+int RtuProvider::writeUnit(QModbusDataUnit unit)
 {
     if (!modbusDevice)
-        return;
+        return 0;
     const QString status = writeStatusText(serverAddress, unit.startAddress(),
                                            unit.valueCount() ? unit.value(0) : 0);
     qCDebug(lcModbus).noquote() << status;
     emit sendStatus(status);
-    enqueue(unit, true);
+    const int number = ++writesNumbered;
+    enqueue(unit, true, number);
+    return number;
 }
 
-void RtuProvider::enqueue(const QModbusDataUnit &unit, bool write)
+void RtuProvider::enqueue(const QModbusDataUnit &unit, bool write, int number)
 {
-    queue.enqueue(Request{unit, write, Attempts});
+    queue.enqueue(Request{unit, write, Attempts, number});
     requestPending = true;
     sendNext();
 }
@@ -208,9 +210,11 @@ void RtuProvider::sendCurrent()
     QModbusReply *reply = current.write ? modbusDevice->sendWriteRequest(current.unit, serverAddress)
                                         : modbusDevice->sendReadRequest(current.unit, serverAddress);
     if (!reply || reply->isFinished()) {
+        // A client that refuses the request has reported why through
+        // errorOccurred already, and that closed the line: no client now.
         if (!reply)
             qCWarning(lcModbus).noquote() << (current.write ? "Write error: " : "Ошибка чтения: ")
-                                                 + modbusDevice->errorString();
+                                                 + (modbusDevice ? modbusDevice->errorString() : QStringLiteral("port closed"));
         delete reply; // a broadcast is finished at once: nothing comes back
         busy = false;
         sendNext();
@@ -329,6 +333,7 @@ void RtuProvider::finishWrite(QModbusReply *reply)
 {
     writeConfirmed = reply->error() == QModbusDevice::NoError;
     writeException = reply->error() == QModbusDevice::ProtocolError ? exceptionCodeOf(reply) : 0;
+    finishedWrite = current.number;
     requestPending = false;
     emit writeDataEnd();
     switch (reply->error()) {

@@ -40,6 +40,9 @@ public:
     // by the module without error. writeDataEnd() comes for every finished
     // write, a refused one included (writeDataError() follows it then).
     bool lastWriteConfirmed() const { return writeConfirmed; }
+    // The number writeUnit() gave that write: a requester knows its own
+    // write's end among the others.
+    int lastWriteRequest() const { return finishedWrite; }
 
     // The exception code with which the module refused the read whose
     // readDataError() is being delivered; 0 when it did not answer at all.
@@ -62,7 +65,8 @@ signals:
     void sendStatus(QString str);
 
 public slots:
-    void writeUnit(QModbusDataUnit unit);
+    // Numbers each write from 1 up; 0 when the port is closed and nothing is sent.
+    int writeUnit(QModbusDataUnit unit);
     void readUnit(QModbusDataUnit unit);
     void writeRegister(int addr, ushort data, RegType reg = RegType::HoldingRegisters);
     void readRegister(int addr, RegType reg = RegType::HoldingRegisters);
@@ -88,9 +92,10 @@ private:
         QModbusDataUnit unit;
         bool write = false;
         int attemptsLeft = 0;
+        int number = 0;  // writes only
     };
 
-    void enqueue(const QModbusDataUnit &unit, bool write);
+    void enqueue(const QModbusDataUnit &unit, bool write, int number = 0);
     void sendNext();
     void sendCurrent();
     bool lineFree();
@@ -109,6 +114,8 @@ private:
     QSet<QModbusReply *> outstanding;
     QString lastOpenError;
     bool writeConfirmed = false;
+    int finishedWrite = 0;
+    int writesNumbered = 0;
     int readException = 0;
     int writeException = 0;
 

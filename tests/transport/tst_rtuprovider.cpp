@@ -5,6 +5,7 @@
 #include "simfixture.h"
 
 #include <QElapsedTimer>
+#include <QModbusClient>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -65,6 +66,7 @@ private slots:
     void vanishingLineClosesOnceWithoutSpinning();
     void closeWithReadOutstandingReturnsAtOnce();
     void closeOnClosedProviderEmitsNothing();
+    void clientRefusingARequestClosesTheLine();
     void failedOpenLeavesProviderClosed();
     void secondOpenOfHeldPortFails();
 
@@ -293,6 +295,21 @@ void tst_RtuProvider::closeOnClosedProviderEmitsNothing()
     QVERIFY(log.names.isEmpty());
     QVERIFY(log.statuses.isEmpty());
     QVERIFY(!provider.requestPending);
+}
+
+// The client's port closed under the provider: the client refuses the request
+// and reports why through errorOccurred, which closes the line at once.
+void tst_RtuProvider::clientRefusingARequestClosesTheLine()
+{
+    SimFixture sim;
+    QVERIFY(startModule(sim));
+    RtuProvider provider(QStringLiteral("pty"), 1);
+    SignalLog log(&provider);
+    provider.openPort(lineSettings(sim.programPort()));
+    provider.findChild<QModbusClient *>()->disconnectDevice();
+    provider.readUnit(QModbusDataUnit(QModbusDataUnit::HoldingRegisters, 0x2000, 15));
+    QCOMPARE(log.names, QStringList({"openDevice", "closeDevice", "writeDataError"}));
+    QVERIFY(!provider.opened);
 }
 
 void tst_RtuProvider::failedOpenLeavesProviderClosed()
