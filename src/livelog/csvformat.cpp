@@ -24,9 +24,9 @@ QChar separator(Dialect dialect)
     return dialect == Dialect::Spreadsheet ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-QString quoted(const QString &field, Dialect dialect)
+QString quoted(const QString &field, Dialect dialect, bool always = false)
 {
-    const bool plain = !field.contains(separator(dialect)) && !field.contains(QLatin1Char('"'))
+    const bool plain = !always && !field.contains(separator(dialect)) && !field.contains(QLatin1Char('"'))
                     && !field.contains(QLatin1Char('\r')) && !field.contains(QLatin1Char('\n'));
     if (plain)
         return field;
@@ -40,6 +40,20 @@ QByteArray line(const QStringList &fields, Dialect dialect)
     QStringList cells;
     for (const QString &f : fields)
         cells << quoted(f, dialect);
+    return cells.join(separator(dialect)).toUtf8() + LineEnd;
+}
+
+// A text cell that a spreadsheet would take for a formula (a port or a
+// firmware text beginning with "=", "+", "-", "@", a tab or a CR) gets a
+// leading apostrophe and quotes: it is then read as the text it is. Numbers
+// never pass through here: -40,5 stays a number.
+QByteArray textLine(const QStringList &fields, Dialect dialect)
+{
+    QStringList cells;
+    for (const QString &f : fields) {
+        const bool formula = !f.isEmpty() && QStringLiteral("=+-@\t\r").contains(f.at(0));
+        cells << quoted(formula ? QLatin1Char('\'') + f : f, dialect, formula);
+    }
     return cells.join(separator(dialect)).toUtf8() + LineEnd;
 }
 
@@ -95,10 +109,10 @@ QByteArray preamble(Dialect dialect)
 
 QByteArray headerText(const LogHeader &header, Dialect dialect)
 {
-    QByteArray text = line({tr(text::Type), header.typeName}, dialect)
-                    + line({tr(text::Firmware), header.firmware}, dialect)
-                    + line({tr(text::Port), header.port}, dialect)
-                    + line({tr(text::Line), header.line}, dialect);
+    QByteArray text = textLine({tr(text::Type), header.typeName}, dialect)
+                    + textLine({tr(text::Firmware), header.firmware}, dialect)
+                    + textLine({tr(text::Port), header.port}, dialect)
+                    + textLine({tr(text::Line), header.line}, dialect);
     const QString input = catalogue::inputUnit(header.position);
     const QString degrees = tr(text::Degrees);
     QStringList names{tr(text::Time)};
@@ -106,7 +120,7 @@ QByteArray headerText(const LogHeader &header, Dialect dialect)
         names << column(text::Input, ch, input) << column(text::Temperature, ch, degrees)
               << column(text::Output, ch, tr(text::MilliAmpere)) << column(text::ColdJunction, ch, degrees);
     }
-    return text + line(names, dialect);
+    return text + textLine(names, dialect);
 }
 
 QByteArray rowText(const QDateTime &time, const LiveValues &values, Dialect dialect)

@@ -50,6 +50,11 @@ QString firmwareDateText(const QVector<quint16> &block)
         append(word >> 8);
         append(word & 0xFF);
     }
+    // Shown, logged and printed as it is only when made of what a date is.
+    for (const QChar c : qAsConst(text)) {
+        if (!c.isDigit() && c != QLatin1Char('.'))
+            return QStringLiteral("—");
+    }
     return text;
 }
 

@@ -25,7 +25,9 @@ qint16 decodeInt16(quint16 word);
 quint16 encodeInt16(int value);
 
 // The firmware date the identification block carries as ASCII: each register
-// gives its high byte, then its low byte; bytes 0x20..0x7F are kept.
+// gives its high byte, then its low byte; bytes 0x20..0x7F are kept. Text
+// that is not only digits and dots is "—": a module's bytes never reach a
+// window, a file or a spreadsheet as anything but a date.
 QString firmwareDateText(const QVector<quint16> &block);
 
 // Each decoder returns false, leaving `out` untouched, when the block holds

@@ -209,7 +209,7 @@ void TstCatalogue::plbSettings_data()
     QTest::addColumn<QString>("firmware"); // address 65 is the letter A
 
     QTest::newRow("PLB") << quint16(3) << 65 << quint16(0x020A) << quint16(0x0101) << "";
-    QTest::newRow("ZT ignores them") << quint16(7) << 0 << quint16(0) << quint16(0) << "A";
+    QTest::newRow("ZT ignores them") << quint16(7) << 0 << quint16(0) << quint16(0) << "—";
 }
 
 void TstCatalogue::plbSettings()

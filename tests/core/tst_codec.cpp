@@ -156,9 +156,9 @@ void TstCodec::firmwareDateText_data()
     QTest::addColumn<QString>("text");
 
     QTest::newRow("high byte first") << QVector<quint16>{0x3132} << "12";
-    QTest::newRow("space and 0x7F kept") << QVector<quint16>{0x207F} << QString::fromLatin1("\x20\x7F");
-    QTest::newRow("control and high bytes skipped") << QVector<quint16>{0x1F41, 0x8042, 0xFF00}
-                                                    << "AB";
+    QTest::newRow("space is no date") << QVector<quint16>{0x3120} << "—";
+    QTest::newRow("control and high bytes skipped") << QVector<quint16>{0x1F31, 0x802E, 0xFF00} << "1.";
+    QTest::newRow("a formula") << QVector<quint16>{0x3D31, 0x2B32} << "—";
     QTest::newRow("empty") << QVector<quint16>() << "";
 }
 

@@ -47,6 +47,7 @@ void tst_CsvLog::dialects_data()
     QTest::addColumn<Dialect>("dialect");
     QTest::addColumn<int>("utcOffset");  // seconds
     QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("port");
     QTest::newRow("spreadsheet") << Dialect::Spreadsheet << 3 * 3600 << QString::fromUtf8(
         "\xEF\xBB\xBFТип модуля;ZT-2TI-2AO\r\n"
         "Прошивка;\"1\"\"2\"\r\n"
@@ -54,8 +55,8 @@ void tst_CsvLog::dialects_data()
         "Параметры связи;9600 8N1, адрес 1\r\n"
         "Время;Канал 0: вход, мВ;Канал 0: температура, °C;Канал 0: выход, мА;Канал 0: холодный спай, °C;"
         "Канал 1: вход, мВ;Канал 1: температура, °C;Канал 1: выход, мА;Канал 1: холодный спай, °C\r\n"
-        "2026-12-07T17:05:09.250+03:00;-1,5;;12,25;21,5;;-40;4;21,5\r\n");
-    QTest::newRow("rfc4180") << Dialect::Rfc4180 << -(5 * 3600 + 30 * 60) << QString::fromUtf8(
+        "2026-12-07T17:05:09.250+03:00;-1,5;;12,25;21,5;;-40;4;21,5\r\n") << header.port;
+    const QString rfc = QString::fromUtf8(
         "Тип модуля,ZT-2TI-2AO\r\n"
         "Прошивка,\"1\"\"2\"\r\n"
         "Порт,/dev/ttyUSB0\r\n"
@@ -63,6 +64,9 @@ void tst_CsvLog::dialects_data()
         "Время,\"Канал 0: вход, мВ\",\"Канал 0: температура, °C\",\"Канал 0: выход, мА\",\"Канал 0: холодный спай, °C\","
         "\"Канал 1: вход, мВ\",\"Канал 1: температура, °C\",\"Канал 1: выход, мА\",\"Канал 1: холодный спай, °C\"\r\n"
         "2026-12-07T17:05:09.250-05:30,-1.5,,12.25,21.5,,-40,4,21.5\r\n");
+    QTest::newRow("rfc4180") << Dialect::Rfc4180 << -(5 * 3600 + 30 * 60) << rfc << header.port;
+    QTest::newRow("a formula for a port") << Dialect::Rfc4180 << -(5 * 3600 + 30 * 60)
+                                          << QString(rfc).replace("/dev/ttyUSB0", "\"'=1+2\"") << "=1+2";
 }
 
 void tst_CsvLog::dialects()
@@ -70,8 +74,9 @@ void tst_CsvLog::dialects()
     QFETCH(Dialect, dialect);
     QFETCH(int, utcOffset);
     QFETCH(QString, expected);
+    QFETCH(QString, port);
     const QString path = dir.filePath(QString(QTest::currentDataTag()) + ".csv");
-    CsvLog log(header, dialect);
+    CsvLog log({header.typeName, header.firmware, port, header.line, header.position}, dialect);
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
     QVERIFY(log.startFile(path, false, at(17, 5, 9, 0)));
     const QDateTime time(QDate(2026, 12, 7), QTime(17, 5, 9, 250), Qt::OffsetFromUTC, utcOffset);
