@@ -19,15 +19,32 @@ QStringList PortEnumerator::availablePorts() const
     return names;
 }
 
-namespace {
-QString devicePath(const QString &portName)
+PortEnumerator::Naming PortEnumerator::hostNaming()
 {
-    return portName.contains(QLatin1Char('/')) ? portName : QStringLiteral("/dev/") + portName;
+#ifdef Q_OS_WIN
+    return Naming::Windows;
+#else
+    return Naming::Posix;
+#endif
 }
-} // namespace
 
+QString PortEnumerator::devicePath(const QString &portName) const
+{
+    if (naming == Naming::Windows || portName.contains(QLatin1Char('/')))
+        return portName;
+    return QStringLiteral("/dev/") + portName;
+}
+
+// A Windows port is no file to look for: it is there when the system lists
+// it ("COM3", also written "\\.\COM3").
 PortEnumerator::PortState PortEnumerator::state(const QString &portName) const
 {
+    if (naming == Naming::Windows) {
+        QString name = portName;
+        if (name.startsWith(QLatin1String("\\\\.\\")))
+            name.remove(0, 4);
+        return availablePorts().contains(name, Qt::CaseInsensitive) ? PortState::Present : PortState::Gone;
+    }
     return QFileInfo::exists(devicePath(portName)) ? PortState::Present : PortState::Gone;
 }
 

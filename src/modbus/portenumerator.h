@@ -8,7 +8,17 @@
 class PortEnumerator
 {
 public:
+    // How the system names its serial devices: files under /dev, or names
+    // such as "COM3" that only the system's port list knows.
+    enum class Naming { Posix, Windows };
+    static Naming hostNaming();
+
+    explicit PortEnumerator(Naming naming = hostNaming()) : naming(naming) {}
     virtual ~PortEnumerator() = default;
+
+    // The device a port name stands for: a path as it is given; a bare name
+    // under /dev on POSIX systems, as it is on Windows.
+    QString devicePath(const QString &portName) const;
 
     virtual QStringList availablePorts() const;
 
@@ -27,4 +37,7 @@ public:
     virtual OpenFailure whyNotOpen(const QString &portName) const;
 
     static PortEnumerator *system();
+
+private:
+    Naming naming;
 };

@@ -3,6 +3,7 @@
 
 #include "line/rtuframe.h"
 #include "line/searchplan.h"
+#include "modbus/portenumerator.h"
 
 #include <QSet>
 #include <QtTest>
@@ -21,7 +22,41 @@ private slots:
     void tryWait();
     void classify_data();
     void classify();
+    void portCheck_data();
+    void portCheck();
 };
+
+// The system's port check under either naming, with the list a system would give.
+class ListedPorts : public PortEnumerator
+{
+public:
+    using PortEnumerator::PortEnumerator;
+    QStringList availablePorts() const override { return {"COM3"}; }
+};
+
+void tst_Line::portCheck_data()
+{
+    QTest::addColumn<bool>("windows");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("COM3") << true << "COM3" << "COM3" << true;
+    QTest::newRow("com3, device namespace") << true << "\\\\.\\com3" << "\\\\.\\com3" << true;
+    QTest::newRow("COM4 not listed") << true << "COM4" << "COM4" << false;
+#ifdef Q_OS_UNIX  // a file of this system
+    QTest::newRow("null under /dev") << false << "null" << "/dev/null" << true;
+    QTest::newRow("COM3 is no POSIX device") << false << "COM3" << "/dev/COM3" << false;
+#endif
+}
+
+void tst_Line::portCheck()
+{
+    QFETCH(bool, windows);
+    QFETCH(QString, name);
+    const ListedPorts ports(windows ? PortEnumerator::Naming::Windows : PortEnumerator::Naming::Posix);
+    QTEST(ports.devicePath(name), "device");
+    QTEST(ports.state(name) == PortEnumerator::PortState::Present, "present");
+}
 
 void tst_Line::searchOrder_data()
 {
