@@ -1,10 +1,14 @@
 // libFuzzer target: the decoders of the read chain and of the identification
-// on any reply a module might send. The first byte picks the block, the
+// on any reply a module might send, and the readers of raw line bytes: the
+// frame classifier of the module search and the exchange view's decoder of
+// the Modbus client's log. The first byte picks the decoder; for a block the
 // rest are its registers, two bytes each.
 
 #include "module/catalogue.h"
 #include "module/codec.h"
 #include "module/registers.h"
+#include "line/rtuframe.h"
+#include "modbus/traffic.h"
 
 #include <cmath>
 #include <cstdint>
@@ -81,15 +85,60 @@ void decodeBlock(int block, const QVector<quint16> &r)
     }
 }
 
+// What came back on the raw line after an identification request to the
+// address of the first byte.
+void classifyLine(const QByteArray &bytes)
+{
+    using zt::line::Answer;
+    if (bytes.isEmpty())
+        return;
+    const QByteArray received = bytes.mid(1);
+    const Answer answer = zt::line::classify(zt::line::identificationRequest(quint8(bytes.at(0))), received);
+    require((answer.kind == Answer::Nothing) == received.isEmpty());
+    require(answer.registers.size() * 2 <= received.size());
+    require(answer.kind == Answer::Reply || answer.kind == Answer::OtherAddress || answer.registers.isEmpty());
+}
+
+// A request and its reply, cut where the first byte says.
+void decodeExchange(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    const int cut = quint8(bytes.at(0)) % bytes.size();
+    const QByteArray request = bytes.mid(1, cut), reply = bytes.mid(1 + cut);
+    const zt::traffic::Frame asked = zt::traffic::decodeRequest(request);
+    require(asked.values.size() * 2 <= request.size());
+    const zt::traffic::Event event = zt::traffic::decodeReply(reply, request);
+    require(event.bytes == reply);
+    require(event.frame.values.size() * 2 <= reply.size());
+}
+
+// Lines of the Modbus client's log, in order.
+void readLog(const QByteArray &bytes)
+{
+    zt::traffic::LogReader reader;
+    for (const QByteArray &line : bytes.split('\n')) {
+        const auto event = reader.read(QString::fromLatin1(line), QDateTime());
+        require(!event || (event->direction == zt::traffic::Direction::Request) == (event->outcome == zt::traffic::Outcome::Sent));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     if (size == 0)
         return 0;
+    const QByteArray rest(reinterpret_cast<const char *>(data) + 1, int(size - 1));
+    switch (data[0] % 9) {
+    case 6: classifyLine(rest); return 0;
+    case 7: decodeExchange(rest); return 0;
+    case 8: readLog(rest); return 0;
+    default: break;
+    }
     QVector<quint16> registers;
     for (size_t i = 1; i + 1 < size; i += 2)
         registers << quint16(data[i] << 8 | data[i + 1]);
-    decodeBlock(data[0] % 6, registers);
+    decodeBlock(data[0] % 9, registers);
     return 0;
 }

@@ -30,6 +30,8 @@ for target in fuzz_replies fuzz_settingsfile; do
   # The settings store keeps a cache of files, so the heap grows a little on
   # most inputs; a leak check after each of those would stop the run nearly.
   [ "$target" = fuzz_settingsfile ] && options+=(-detect_leaks=0)
+  # The tokens of the input's format, where the target has a list of them.
+  [ -f "$ROOT/fuzz/$target.dict" ] && options+=(-dict="$ROOT/fuzz/$target.dict")
   log=$work/$target.log
   if timeout -k 10 "${FUZZ_WALL_SECONDS:-120}" "$BUILD_DIR/fuzz/$target" "${options[@]}" "$@" \
        "$work/$target" >"$log" 2>&1; then
