@@ -74,13 +74,11 @@ constexpr auto NoAnswer = "Модуль не отвечает (порт %1, %2, 
 constexpr auto NotRecognised = "Подключенное устройство не опознано";
 constexpr auto LineLost = "Связь с модулем прервана";
 
-constexpr auto FileNotFound = "Файл настроек %1 не найден";
-constexpr auto FileNoAccess = "Нет доступа к файлу %1";
-constexpr auto FileNotSettings = "Файл %1 не является файлом настроек";
 constexpr auto FileSaveFailed = "Не удалось сохранить файл настроек %1";
 constexpr auto FileSaved = "Настройки модуля %1 сохранены в %2";
 constexpr auto FileForOtherType = "Файл %1 для модуля %2, подключен %3.";
 constexpr auto FileBadValue = "Недопустимое значение в файле настроек: %1 = %2.";
+constexpr auto FileMissingKey = "В файле настроек %1 нет ключа %2.";
 constexpr auto NothingWritten = "В модуль ничего не записано.";
 
 constexpr auto NoDifferences = "Настройки модуля совпадают с файлом";

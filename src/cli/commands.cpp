@@ -95,14 +95,10 @@ bool Commands::connectAndRead(int blocks, int *code)
 
 bool Commands::loadFile(const QString &path, zt::ModuleSettings *file, int *code)
 {
-    const char *problem = nullptr;
-    switch (sf::load(path, file)) {
-    case sf::Status::Ok: return true;
-    case sf::Status::NotFound: problem = text::FileNotFound; break;
-    case sf::Status::AccessError: problem = text::FileNoAccess; break;
-    case sf::Status::FormatError: problem = text::FileNotSettings; break;
-    }
-    say(utf8(problem).arg(path));
+    sf::LoadError error;
+    if (sf::load(path, file, &error) == sf::Status::Ok)
+        return true;
+    say(sf::errorText(path, error));
     *code = BadFile;
     return false;
 }

@@ -47,6 +47,10 @@ int Commands::checkFile(const zt::ModuleSettings &file, int *code)
         say(utf8(text::FileBadValue).arg(problem.key, problem.value));
         *code = BadFile;
         break;
+    case zt::filewrite::Problem::MissingKey:
+        say(utf8(text::FileMissingKey).arg(inv.file, problem.key));
+        *code = BadFile;
+        break;
     }
     if (*code != Done)
         say(utf8(text::NothingWritten));

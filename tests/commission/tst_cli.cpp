@@ -67,6 +67,11 @@ void tst_Cli::writeVerifiesTheFile_data()
                                 << "ничего не записано" << none << Signals();
     QTest::newRow("bad value") << Edits{{"CHANAL1/MAXVALUE", 1373}} << QStringList() << 5 << Addresses()
                                << "CHANAL1/MAXVALUE = 1373" << none << Signals();
+    // Read as 0, each would have been written as 0 and verified against 0.
+    QTest::newRow("typo") << Edits{{"CHANAL0/MINVALUE", "-5O"}} << QStringList() << 5 << Addresses()
+                          << "недопустимое значение MINVALUE=-5O" << none << Signals();
+    QTest::newRow("missing key") << Edits{{"CHANAL0/MINVALUE", QVariant()}} << QStringList() << 5 << Addresses()
+                                 << "нет ключа CHANAL0/MINVALUE" << none << Signals();
     QTest::newRow("silent") << lower << QStringList{"--silent"} << 3 << Addresses() << "не отвечает" << none << Signals();
     QTest::newRow("unanswered") << lower << QStringList{"--unanswered-writes", "0x24E0"} << 3 << Addresses()
                                 << "не подтверждена: Канал 0: нижняя граница\nнижняя граница: в модуле -50" << none
@@ -95,7 +100,7 @@ void tst_Cli::writeVerifiesTheFile()
     QCOMPARE(cli(sim, {"save", file}).code, 0);
     QSettings ini(file, QSettings::IniFormat);
     for (auto e = edits.cbegin(); e != edits.cend(); ++e)
-        ini.setValue(e.key(), e.value());
+        e.value().isValid() ? ini.setValue(e.key(), e.value()) : ini.remove(e.key());
     ini.sync();
     if (!simArgs.isEmpty())
         QVERIFY(sim.restartSimulator(simArgs));

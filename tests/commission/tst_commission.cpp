@@ -74,9 +74,9 @@ void tst_Commission::differencesFollowTheWriteSequence_data()
     const ModuleState p = module(0x0115, 7, 7);  // ZT-1P-1AO: no range to write
     f = zt::commission::settingsOf(p);
     f.Range_CH0 = 2;
-    f.AIFast_CH0 = true;
-    QTest::newRow("P input") << p << f << QStringList{"Канал 0: быстрое преобразование"}
-                             << Addresses{zt::reg::FastConversion0};
+    f.AIFast_CH0 = true;  // only current inputs have it: the module ignores the register
+    f.INVout_CH0 = true;
+    QTest::newRow("P input") << p << f << QStringList{"Канал 0: инверсия выхода"} << Addresses{zt::reg::Inversion};
 }
 
 void tst_Commission::differencesFollowTheWriteSequence()

@@ -3,6 +3,7 @@
 
 #include "settings/filewrite.h"
 #include "settings/modulesettings.h"
+#include "../support/settingstext.h"
 
 #include <QtTest>
 
@@ -124,27 +125,6 @@ void TstSettingsFile::saveKeepsWhatItDoesNotKnow()
     QCOMPARE(QFileInfo(large).size(), 64 * 1024 + 1);
 }
 
-// A file of every key for `type`, with the lines of `changes` in place of
-// the keys they name ("CHANAL1/RANGE=12"; "CHANAL1/RANGE" alone drops it).
-static QByteArray complete(const QString &type, const QStringList &changes = {})
-{
-    QMap<QString, QString> keys{{"MODUL/Name", type}};
-    for (const char *k : {"RANGE", "RTDConnect", "MINVALUE", "MAXVALUE", "INVout", "TI"})
-        for (int ch = 0; ch < 2; ++ch)
-            keys[QString("CHANAL%1/%2").arg(ch).arg(k)] = QString(k) == "INVout" || QString(k) == "TI" ? "false" : "0";
-    keys["CHANAL0/AIFAST"] = "false";
-    for (const QString &c : changes) {
-        if (c.contains('='))
-            keys[c.section('=', 0, 0)] = c.section('=', 1);
-        else
-            keys.remove(c);
-    }
-    QByteArray text;
-    for (auto k = keys.cbegin(); k != keys.cend(); ++k)
-        text += QString("[%1]\n%2=%3\n").arg(k.key().section('/', 0, 0), k.key().section('/', 1), k.value()).toUtf8();
-    return text;
-}
-
 void TstSettingsFile::check_data()
 {
     QTest::addColumn<QString>("moduleType");
@@ -153,26 +133,26 @@ void TstSettingsFile::check_data()
     QTest::addColumn<QString>("key");
 
     const QString t = "ZT-2TI-2AO";
-    QTest::newRow("fits") << t << complete(t, {"CHANAL0/RANGE=1", "CHANAL0/MINVALUE=-200", "CHANAL0/MAXVALUE=1372"})
+    QTest::newRow("fits") << t << settingsText(t, {{"CHANAL0/RANGE", "1"}, {"CHANAL0/MINVALUE", "-200"}, {"CHANAL0/MAXVALUE", "1372"}})
                           << Problem::None << "";
-    QTest::newRow("other type") << "ZT-2RTD-2AO" << complete(t) << Problem::WrongType << "";
+    QTest::newRow("other type") << "ZT-2RTD-2AO" << settingsText(t) << Problem::WrongType << "";
     QTest::newRow("no type known") << "" << QByteArray("[MODUL]\nName=\n") << Problem::WrongType << "";
-    QTest::newRow("range beyond list") << t << complete(t, {"CHANAL1/RANGE=12"}) << Problem::BadValue << "CHANAL1/RANGE";
-    QTest::newRow("wiring") << t << complete(t, {"CHANAL0/RTDConnect=3"}) << Problem::BadValue << "CHANAL0/RTDConnect";
-    QTest::newRow("below K") << t << complete(t, {"CHANAL0/RANGE=1", "CHANAL0/MINVALUE=-201"}) << Problem::BadValue
+    QTest::newRow("range beyond list") << t << settingsText(t, {{"CHANAL1/RANGE", "12"}}) << Problem::BadValue << "CHANAL1/RANGE";
+    QTest::newRow("wiring") << t << settingsText(t, {{"CHANAL0/RTDConnect", "3"}}) << Problem::BadValue << "CHANAL0/RTDConnect";
+    QTest::newRow("below K") << t << settingsText(t, {{"CHANAL0/RANGE", "1"}, {"CHANAL0/MINVALUE", "-201"}}) << Problem::BadValue
                              << "CHANAL0/MINVALUE";
-    QTest::newRow("above K") << t << complete(t, {"CHANAL0/RANGE=1", "CHANAL0/MAXVALUE=1373"}) << Problem::BadValue
+    QTest::newRow("above K") << t << settingsText(t, {{"CHANAL0/RANGE", "1"}, {"CHANAL0/MAXVALUE", "1373"}}) << Problem::BadValue
                              << "CHANAL0/MAXVALUE";
-    QTest::newRow("RTD row 18") << "PLB-2RTD-4-20-M" << complete("PLB-2RTD-4-20-M", {"CHANAL1/RANGE=18"}) << Problem::None << "";
+    QTest::newRow("RTD row 18") << "PLB-2RTD-4-20-M" << settingsText("PLB-2RTD-4-20-M", {{"CHANAL1/RANGE", "18"}}) << Problem::None << "";
     // Only what the type has is required, and judged by its range.
-    QTest::newRow("missing limit") << t << complete(t, {"CHANAL1/MINVALUE"}) << Problem::MissingKey << "CHANAL1/MINVALUE";
-    QTest::newRow("missing name") << t << complete(t, {"MODUL/Name"}) << Problem::WrongType << "";
+    QTest::newRow("missing limit") << t << settingsText(t, {{"CHANAL1/MINVALUE", QString()}}) << Problem::MissingKey << "CHANAL1/MINVALUE";
+    QTest::newRow("missing name") << t << settingsText(t, {{"MODUL/Name", QString()}}) << Problem::WrongType << "";
     QTest::newRow("1TI: channel 1 lacks limits") << "ZT-1TI-1AO"
-        << complete("ZT-1TI-1AO", {"CHANAL1/MINVALUE", "CHANAL1/MAXVALUE", "CHANAL0/RTDConnect", "CHANAL1/TI"})
+        << settingsText("ZT-1TI-1AO", {{"CHANAL1/MINVALUE", QString()}, {"CHANAL1/MAXVALUE", QString()}, {"CHANAL0/RTDConnect", QString()}, {"CHANAL1/TI", QString()}})
         << Problem::None << "";
-    QTest::newRow("1TI: channel 1 not judged by J") << "ZT-1TI-1AO" << complete("ZT-1TI-1AO", {"CHANAL1/MINVALUE=-300"})
+    QTest::newRow("1TI: channel 1 not judged by J") << "ZT-1TI-1AO" << settingsText("ZT-1TI-1AO", {{"CHANAL1/MINVALUE", "-300"}})
                                                    << Problem::None << "";
-    QTest::newRow("AI: fast conversion missing") << "ZT-1AI-2AO" << complete("ZT-1AI-2AO", {"CHANAL0/AIFAST"})
+    QTest::newRow("AI: fast conversion missing") << "ZT-1AI-2AO" << settingsText("ZT-1AI-2AO", {{"CHANAL0/AIFAST", QString()}})
                                                  << Problem::MissingKey << "CHANAL0/AIFAST";
 }
 
