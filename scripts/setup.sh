@@ -14,6 +14,7 @@ PACKAGES=(
   libmodbus-dev socat mbpoll
   fonts-dejavu-core
   libqwt-qt5-dev             # the trend window's plots
+  libsodium-dev              # the update check's signatures
   clang libclang-rt-14-dev   # the fuzz targets (scripts/fuzz.sh)
   xvfb libx11-dev            # the start-up benchmark (bench/startup.sh)
   ${EXTRA_PACKAGES:-}

@@ -1205,8 +1205,20 @@ Try connecting again.</translation>
         <translation>Could not download %1</translation>
     </message>
     <message>
-        <source>Файл обновлений повреждён</source>
-        <translation>The update file is damaged</translation>
+        <source>Файл обновлений не подписан или повреждён</source>
+        <translation>The update file is not signed or is damaged</translation>
+    </message>
+    <message>
+        <source>Обновления в этой сборке не настроены</source>
+        <translation>Updates are not configured in this build</translation>
+    </message>
+    <message>
+        <source>Загруженный файл не совпадает с файлом обновлений; он удалён</source>
+        <translation>The downloaded file does not match the update file; it has been deleted</translation>
+    </message>
+    <message>
+        <source>Загружено и проверено: %1</source>
+        <translation>Downloaded and verified: %1</translation>
     </message>
     <message>
         <source>Не удалось сохранить файл %1</source>
@@ -1215,6 +1227,10 @@ Try connecting again.</translation>
     <message>
         <source>Не удалось запустить программу установки %1</source>
         <translation>Could not start installer %1</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть окно обновления: %1</source>
+        <translation>Could not open the update window: %1</translation>
     </message>
 </context>
 <context>

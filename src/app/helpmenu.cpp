@@ -3,14 +3,26 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "messages.h"
 #include "programinfo.h"
-#include "updatedialog.h"
+#include "updatecheck.h"
+#include "updatetexts.h"
+#include "userprompts.h"
+
+#include <QDialog>
 
 void MainWindow::onUpdate()
 {
     UpdateDialogOptions options;
     options.prompts = prompts;
-    updateDialog = new UpDateDialog(QString::fromLatin1(program::Name), QString::fromLatin1(program::Version), options);
+    QString why;
+    // The library sits beside the trend window's.
+    updateDialog = createUpdateDialog(trendPluginDir, QString::fromLatin1(program::Name),
+                                      QString::fromLatin1(program::Version), options, nullptr, &why);
+    if (!updateDialog) {
+        prompts->critical(this, msg::ErrorTitle.text(), updmsg::NotLoaded.arg(why));
+        return;
+    }
     // Only a started installer accepts the dialog; "Выход", Esc and the
     // close button reject it and leave the window open.
     connect(updateDialog, &QDialog::accepted, this, &QWidget::close);

@@ -36,7 +36,7 @@ class QStatusBar;
 class QTimer;
 class RtuProvider;
 class TrendView;
-class UpDateDialog;
+class QDialog;
 class UserPrompts;
 class zt_settings;
 
@@ -232,7 +232,7 @@ private:
     QTimer *pollTimer = nullptr;
     quint16 moduleCode = 0;
 
-    UpDateDialog *updateDialog = nullptr;
+    QDialog *updateDialog = nullptr;  // from the update check's library
     AboutDialog *aboutDialog = nullptr;
 
     QStringList namedPorts;

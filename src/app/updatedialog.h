@@ -1,40 +1,36 @@
 #pragma once
 
+#include "updatecheck.h"
+
 #include <QByteArray>
 #include <QDialog>
 #include <QUrl>
 
-#include <functional>
+#include <memory>
 
 class Downloader;
 class QTimer;
 class UserPrompts;
 
+namespace update {
+class NewFile;
+}
+
 namespace Ui {
 class UpDateDialog;
 }
 
-// What the update dialog reaches outside itself besides the server (see
-// update::baseAddress()). Empty members take the real thing; tests use a
-// scratch folder, recorded message boxes and a recorded installer start.
-struct UpdateDialogOptions
-{
-    QString downloadFolder;  // empty: the user's download folder
-    UserPrompts *prompts = nullptr;  // null: real message boxes
-    // Starts the installer at the path without waiting; false when it could
-    // not be started. Empty: QProcess::startDetached.
-    std::function<bool(const QString &path)> startInstaller;
-};
-
 // Checks the update server for a newer version of the program and, when the
-// user agrees, downloads its installer and starts it. The dialog is accepted
-// only once an installer has started; "Выход", Esc and closing reject it.
+// user agrees, downloads its installer and starts it. Only a manifest signed
+// by the trusted key is read, and only an installer whose size and SHA-256
+// are the manifest's is named and started. The dialog is accepted only once
+// an installer has started; "Выход", Esc and closing reject it.
 class UpDateDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum LoadMode { LoadJson = 0, ParseJson = 1, LoadSetup = 2, Done = 3 };
+    enum LoadMode { LoadJson = 0, ParseJson = 1, LoadSetup = 2, Done = 3, LoadSignature = 4 };
 
     UpDateDialog(const QString &programName, const QString &version,
                  const UpdateDialogOptions &options = {}, QWidget *parent = nullptr);
@@ -53,10 +49,11 @@ private slots:
     void on_btSetup_clicked();
     void on_btCheck_clicked();
 
-    void onDownloadFailed(int step, const QString &fileName, const QString &reason);
+    void onDownloadFailed(int step, const QString &fileName, const QString &reason, int httpStatus);
 
 private:
-    void installSetup(const QString &fileName, const QByteArray &body);
+    void checkSignature(const QByteArray &signature);
+    void installSetup();
     void showProblem(const QString &text, const QString &detail = QString());
 
     Ui::UpDateDialog *ui;
@@ -67,6 +64,11 @@ private:
     Downloader *downloader;
     QTimer *timer;
     QByteArray manifest;  // the last manifest received, for onParse
+    bool manifestSigned = false;  // by publicKey, checked over exactly these bytes
+    QByteArray publicKey;
+    qint64 setupSize = 0;  // the installer's size and SHA-256 from the signed manifest
+    QByteArray setupSha256;
+    std::unique_ptr<update::NewFile> incoming;  // the installer while it downloads
     QUrl baseAddress;
     UpdateDialogOptions options;
 };

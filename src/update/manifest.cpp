@@ -3,7 +3,39 @@
 #include "jsonobjectitem.h"
 #include "jsonobjectlist.h"
 
+#include <QRegularExpression>
+
+#include <cmath>
+
 namespace update {
+
+namespace {
+
+qint64 installerSize(const QVariant &value)
+{
+    // A JSON number, read as an integer or a double (exact up to 2^53):
+    // 1.5, 1e300, true and "123" are no sizes.
+    if (value.userType() == QMetaType::LongLong || value.userType() == QMetaType::Int) {
+        const qint64 size = value.toLongLong();
+        return size >= 1 && size <= MaxInstallerBytes ? size : -1;
+    }
+    if (value.userType() != QMetaType::Double)
+        return -1;
+    const double size = value.toDouble();
+    if (!(size >= 1 && size <= double(MaxInstallerBytes)) || std::trunc(size) != size)
+        return -1;
+    return qint64(size);
+}
+
+QByteArray installerHash(const QVariant &value)
+{
+    static const QRegularExpression hex(QStringLiteral("\\A[0-9a-f]{64}\\z"));
+    if (value.userType() != QMetaType::QString || !hex.match(value.toString()).hasMatch())
+        return QByteArray();
+    return QByteArray::fromHex(value.toString().toLatin1());
+}
+
+} // namespace
 
 std::optional<ManifestEntry> readManifestEntry(const QByteArray &bytes, const QString &programName)
 {
@@ -16,6 +48,8 @@ std::optional<ManifestEntry> readManifestEntry(const QByteArray &bytes, const QS
             entry.found = true;
             entry.version = item->value(QStringLiteral("version")).toString();
             entry.update = item->value(QStringLiteral("update")).toString();
+            entry.size = installerSize(item->value(QStringLiteral("size")));
+            entry.sha256 = installerHash(item->value(QStringLiteral("sha256")));
         }
     }
     return entry;

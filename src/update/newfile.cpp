@@ -2,9 +2,7 @@
 
 #include "updaterules.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 namespace update {
 
@@ -23,14 +21,32 @@ QString numberedName(const QString &fileName, int number)
 
 } // namespace
 
-QString writeNewFile(const QString &folder, const QString &fileName, const QByteArray &body)
+NewFile::NewFile(const QString &folder, const QString &fileName)
+    : dir(folder)
+    , fileName(fileName)
 {
-    const QDir dir(folder);
-    if (!isPlainFileName(fileName) || !dir.mkpath(QStringLiteral(".")))
-        return QString();
+}
 
-    QTemporaryFile part(dir.filePath(fileName + QStringLiteral(".XXXXXX.part")));
-    if (!part.open() || part.write(body) != body.size() || !part.flush())
+bool NewFile::open()
+{
+    if (!isPlainFileName(fileName) || !dir.mkpath(QStringLiteral(".")))
+        return false;
+    part.setFileTemplate(dir.filePath(fileName + QStringLiteral(".XXXXXX.part")));
+    return part.open();
+}
+
+bool NewFile::append(const QByteArray &bytes)
+{
+    if (!part.isOpen() || part.write(bytes) != bytes.size())
+        return false;
+    hash.addData(bytes);
+    written += bytes.size();
+    return true;
+}
+
+QString NewFile::keep()
+{
+    if (!part.isOpen() || !part.flush())
         return QString();
     part.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 

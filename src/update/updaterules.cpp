@@ -73,4 +73,10 @@ bool isPlainFileName(const QString &name)
     return true;
 }
 
+bool isStartableInstaller(const QString &name)
+{
+    return name.endsWith(QLatin1String(".exe"), Qt::CaseInsensitive)
+        || name.endsWith(QLatin1String(".msi"), Qt::CaseInsensitive);
+}
+
 } // namespace update

@@ -32,4 +32,7 @@ bool isNewerVersion(const QString &running, const QString &published);
 // "..", no drive or stream colon, nothing unprintable.
 bool isPlainFileName(const QString &name);
 
+// A name Windows' shell runs as an installer: ".exe" or ".msi", any case.
+bool isStartableInstaller(const QString &name);
+
 } // namespace update
