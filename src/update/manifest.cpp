@@ -3,8 +3,6 @@
 #include "jsonobjectitem.h"
 #include "jsonobjectlist.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 
 namespace update {
@@ -29,10 +27,15 @@ qint64 installerSize(const QVariant &value)
 
 QByteArray installerHash(const QVariant &value)
 {
-    static const QRegularExpression hex(QStringLiteral("\\A[0-9a-f]{64}\\z"));
-    if (value.userType() != QMetaType::QString || !hex.match(value.toString()).hasMatch())
+    const QString text = value.userType() == QMetaType::QString ? value.toString() : QString();
+    constexpr int HexDigits = 64;
+    if (text.size() != HexDigits)
         return QByteArray();
-    return QByteArray::fromHex(value.toString().toLatin1());
+    for (const QChar c : text) {
+        if (!((c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))))
+            return QByteArray();
+    }
+    return QByteArray::fromHex(text.toLatin1());
 }
 
 } // namespace

@@ -16,6 +16,18 @@ bool sodiumReady()
     return ready;
 }
 
+// libsodium 1.0.18 takes some bytes above 0x7f for base64 digits, so the
+// alphabet is checked here first.
+bool isBase64Text(const QByteArray &text)
+{
+    for (const char c : text) {
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' || c == '/'
+              || c == '='))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray decodeKeyText(const QByteArray &text, int bytes)
@@ -26,7 +38,7 @@ QByteArray decodeKeyText(const QByteArray &text, int bytes)
     QByteArray decoded(bytes, '\0');
     size_t length = 0;
     const char *end = nullptr;
-    if (!sodiumReady() || trimmed.isEmpty()
+    if (!sodiumReady() || trimmed.isEmpty() || !isBase64Text(trimmed)
         || sodium_base642bin(reinterpret_cast<unsigned char *>(decoded.data()), decoded.size(), trimmed.constData(),
                              trimmed.size(), nullptr, &length, &end, sodium_base64_VARIANT_ORIGINAL) != 0
         || end != trimmed.constData() + trimmed.size() || length != size_t(bytes))
