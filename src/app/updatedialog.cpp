@@ -88,8 +88,6 @@ UpDateDialog::UpDateDialog(const QString &programName, const QString &version,
 
     if (this->options.downloadFolder.isEmpty())
         this->options.downloadFolder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
-    if (!this->options.prompts)
-        this->options.prompts = UserPrompts::standard();
     if (!this->options.startInstaller)
         this->options.startInstaller = startInstaller;
 
