@@ -22,8 +22,10 @@
 
 #include <sodium.h>
 
+#ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <unistd.h>
+#endif
 
 #include <cstdio>
 
@@ -47,14 +49,20 @@ int fail(const QString &message)
 const unsigned char *bytes(const QByteArray &array) { return reinterpret_cast<const unsigned char *>(array.constData()); }
 unsigned char *bytes(QByteArray &array) { return reinterpret_cast<unsigned char *>(array.data()); }
 
-// Created, never replaced, readable by its owner alone from the first byte.
+// Created, never replaced, readable by its owner alone from the first byte
+// (elsewhere than Unix, as the folder's permissions allow).
 bool writeSecret(const QString &path, const QByteArray &text)
 {
+#ifdef Q_OS_UNIX
     const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
     if (fd < 0)
         return false;
     const bool written = ::write(fd, text.constData(), size_t(text.size())) == text.size();
     return ::close(fd) == 0 && written;
+#else
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(text) == text.size();
+#endif
 }
 
 bool writeWhole(const QString &path, const QByteArray &data)
