@@ -982,6 +982,10 @@ The module may have taken only some of them.</translation>
         <translation>the connection to the module ended</translation>
     </message>
     <message>
+        <source>Идёт запись настроек в модуль. Прервать запись и выйти?</source>
+        <translation>Settings are being written to the module. Stop writing and quit?</translation>
+    </message>
+    <message>
         <source>включён офлайн режим</source>
         <translation>offline mode was switched on</translation>
     </message>

@@ -45,8 +45,7 @@ void MainWindow::calibrate(int channel, bool gain)
     // sent and no completion is awaited.
     if (!provider || !provider->opened || isOffline())
         return;
-    WriteNewValueZT(QModbusDataUnit::HoldingRegisters, step.address, 1, 0);
-    pendingCalibration = step.number;
+    expectCompletion(WriteNewValueZT(QModbusDataUnit::HoldingRegisters, step.address, 1, 0), Completion::Calibrated);
 }
 
 void MainWindow::on_tabWidget_currentChanged(int)

@@ -166,15 +166,13 @@ void MainWindow::setLimit(int channel, Limit which)
     // Set: from now on a read may show the module's value in the edit again.
     edit->setModified(false);
     const int address = which == Limit::Upper ? zt::reg::limitMax(channel) : zt::reg::limitMin(channel);
-    WriteNewValueZT(Holding, address, 1, zt::encodeInt16(check.value));
-    ++limitWriteCount;
+    expectCompletion(WriteNewValueZT(Holding, address, 1, zt::encodeInt16(check.value)), Completion::Written);
 }
 
 void MainWindow::sendPLimitCommand(int channel, Limit which)
 {
     const int address = which == Limit::Upper ? zt::reg::pLimitCommandMax(channel) : zt::reg::pLimitCommandMin(channel);
-    WriteNewValueZT(Holding, address, 1, 0);
-    ++limitWriteCount;
+    expectCompletion(WriteNewValueZT(Holding, address, 1, 0), Completion::Written);
 }
 
 // What the user has typed and not set stays: a re-read 3 s after some other
@@ -184,6 +182,15 @@ void MainWindow::showLimitText(int channel, Limit which, int value)
     QLineEdit *edit = limitEdit(*this, channel, which == Limit::Upper);
     if (!edit->isModified())
         edit->setText(QString::number(value));
+}
+
+// An edit typed for another module, another type, another mode or before a
+// file was written is no edit in progress: the next read shows the module's.
+void MainWindow::forgetTypedLimits()
+{
+    for (int ch = 0; ch < 2; ++ch)
+        for (bool upper : {false, true})
+            limitEdit(*this, ch, upper)->setModified(false);
 }
 
 // Options.

@@ -7,6 +7,7 @@
 #include "channels/ranges.h"
 #include "messages.h"
 #include "module/catalogue.h"
+#include "settings/settinguse.h"
 #include "userprompts.h"
 #include "ztsettings.h"
 
@@ -72,21 +73,22 @@ bool MainWindow::formSettings(zt::ModuleSettings *file)
     file->TI_CH0 = ui->CHB_TI_CH0->isChecked();
     file->TI_CH1 = ui->CHB_TI_CH1->isChecked();
 
-    // Judged against the type's range of the channel, whichever tab is shown.
-    const auto bounds = [this](int ch) {
-        const zt::ModuleLayout &l = layout;
-        return zt::ranges::limitBounds(ch == 0 ? l.ch0TI : l.ch1TI, channelWidget<QComboBox>("CB_Modul_range_CH%1", ch)->currentIndex(),
-                                       ch == 0 ? l.ch0RTD : l.ch1RTD, channelWidget<QComboBox>("CB_Modul_range_CH%1_2", ch)->currentIndex());
-    };
-    struct Limit { int *value; const char *edit; const char *caption; int channel; };
-    for (const Limit &limit : {Limit{&file->MinValue_CH0, "ED_VALUE_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", 0},
-                               Limit{&file->MaxValue_CH0, "ED_VALUE_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", 0},
-                               Limit{&file->MinValue_CH1, "ED_VALUE_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", 1},
-                               Limit{&file->MaxValue_CH1, "ED_VALUE_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", 1}}) {
+    // Judged as a file written to a module would be: only the limits the type
+    // has, within their channel's range. The others are kept as typed when
+    // they are numbers at all.
+    const zt::ModuleLayout type = zt::catalogue::layout(zt::catalogue::positionOfName(file->Name));
+    struct Limit { int *value; const char *edit; const char *caption; int channel; sf::Setting setting; };
+    for (const Limit &limit : {Limit{&file->MinValue_CH0, "ED_VALUE_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", 0, sf::Setting::Lower},
+                               Limit{&file->MaxValue_CH0, "ED_VALUE_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", 0, sf::Setting::Upper},
+                               Limit{&file->MinValue_CH1, "ED_VALUE_MIN_CH%1", "LB_INFO_VALUE_MIN_CH%1", 1, sf::Setting::Lower},
+                               Limit{&file->MaxValue_CH1, "ED_VALUE_MAX_CH%1", "LB_INFO_VALUE_MAX_CH%1", 1, sf::Setting::Upper}}) {
+        const bool judged = sf::typeUses(type, limit.setting, limit.channel);
+        zt::ranges::Bounds bounds;
+        sf::limitBounds(type, limit.channel, file->range(limit.channel), &bounds);
         const zt::ranges::LimitCheck check =
-            zt::ranges::checkLimit(channelWidget<QLineEdit>(limit.edit, limit.channel)->text(), bounds(limit.channel));
+            zt::ranges::checkLimit(channelWidget<QLineEdit>(limit.edit, limit.channel)->text(), bounds);
         *limit.value = check.value;
-        if (check.verdict != zt::ranges::LimitVerdict::Ok) {
+        if (judged && check.verdict != zt::ranges::LimitVerdict::Ok) {
             prompts->critical(this, msg::ErrorTitle,
                               msg::LimitNotSaved.text()
                                   .arg(channelWidget<QLabel>(limit.caption, limit.channel)->text())

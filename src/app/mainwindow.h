@@ -8,6 +8,8 @@
 #include "settings/filewrite.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QSet>
 #include <QMainWindow>
 #include <QModbusDataUnit>
 #include <QStringList>
@@ -107,7 +109,8 @@ public slots:
     void onSetReadStendData(QModbusDataUnit unit);
 
     // Writing the module: single writes, commands, a settings file.
-    void WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStartAddress, ushort newValueCount, ushort data);
+    // The transport's number of the write; 0 when nothing was sent.
+    int WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStartAddress, ushort newValueCount, ushort data);
     void onWriteDataEnd();
     void on_BT_MODUL_RESET_clicked();
     void on_BT_MODUL_DEFAULT_clicked();
@@ -196,6 +199,17 @@ private:
     void setFileWriteControlsEnabled(bool enabled);
     bool fileWriteRunning() const;
     void clearPendingMessages();
+    enum class Completion { Written, Calibrated, Rebooted, Reset };
+    void expectCompletion(int request, Completion message);
+    void showCompletion(int request);
+    void noteFileWriteEnd(int request, bool confirmed);
+    void logInterruptedFileWrite() const;
+    void forgetTypedLimits();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
 
     // Channel configuration.
     enum class Limit { Lower, Upper };
@@ -222,9 +236,7 @@ private:
     QSettings *appSettings = nullptr;
     QDateTime lastUpdate;
     QStatusBar *statusBarWidget = nullptr;
-    int pendingCalibration = 0;
-    int limitWriteCount = 0;
-    int lastWriteAddress = 0;
+    QHash<int, Completion> completions;  // by the write whose confirmation shows it
     bool loadFromFile = false;
     QTimer *watchdogTimer = nullptr;
     Ui::MainWindow *ui = nullptr;
@@ -243,6 +255,9 @@ private:
         QVector<zt::filewrite::Step> steps;
         int next = 0;          // the step the timer runs next
         bool allSent = false;  // the last step ran; its confirmation ends the sequence
+        bool closing = false;  // the window closes once the write in flight has ended
+        QHash<int, int> sent;  // the register of each write the steps sent
+        QSet<int> landed;      // registers whose write the module confirmed
     };
     std::unique_ptr<FileWrite> fileWrite;  // the sequence in progress, if any
     QTimer *fileWriteTimer = nullptr;

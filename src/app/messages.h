@@ -49,6 +49,7 @@ constexpr Text FileSaveFailed{QT_TRANSLATE_NOOP("msg", "Не удалось со
 constexpr Text FileWriteDone{QT_TRANSLATE_NOOP("msg", "Запись настроек завершена")};
 constexpr Text FileWriteAborted{QT_TRANSLATE_NOOP("msg", "Запись настроек прервана: %1.\nМодуль мог принять только часть настроек.")};
 constexpr Text AbortLinkClosed{QT_TRANSLATE_NOOP("msg", "связь с модулем прекращена")};
+constexpr Text FileWriteCloseQuestion{QT_TRANSLATE_NOOP("msg", "Идёт запись настроек в модуль. Прервать запись и выйти?")};
 constexpr Text AbortOffline{QT_TRANSLATE_NOOP("msg", "включён офлайн режим")};
 constexpr Text NoModuleChosen{QT_TRANSLATE_NOOP("msg", "Модуль не выбран")};
 constexpr Text LimitNotSaved{QT_TRANSLATE_NOOP("msg", "Введено некорректное значение: %1, канал %2.\nФайл не сохранён.")};

@@ -25,6 +25,7 @@ void MainWindow::on_action_demo()
             return;
         }
         abortFileWrite(msg::AbortOffline);
+        forgetTypedLimits();
         ui->CB_Modul_name->setEnabled(true);
         ui->BT_Open_Connect->setEnabled(false);
         setVis();
@@ -33,6 +34,7 @@ void MainWindow::on_action_demo()
 
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
+    forgetTypedLimits();
     ui->CB_Modul_name->setEnabled(false);
     ui->BT_Open_Connect->setEnabled(true);
     // A module still on the line is identified again, so that the form shows

@@ -73,6 +73,7 @@ bool MainWindow::showIdentification(const QVector<quint16> &r)
     if (id.plb)
         showRs485Settings(id.plbAddress, id.plbSpeedCode, id.plbFormatCode);
     layout = zt::catalogue::layoutForCode(moduleCode);
+    forgetTypedLimits();  // a new connection, perhaps another type
     emit moduleIdentified(moduleCode);
 
     moduleConnected = true;

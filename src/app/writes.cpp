@@ -7,6 +7,7 @@
 #include "ui_mainwindow.h"
 
 #include "messages.h"
+#include "modbus/logging.h"
 #include "modbus/rtuprovider.h"
 #include "module/catalogue.h"
 #include "module/registers.h"
@@ -14,6 +15,7 @@
 #include "userprompts.h"
 #include "ztsettings.h"
 
+#include <QCloseEvent>
 #include <QTimer>
 
 namespace {
@@ -22,72 +24,93 @@ constexpr int RereadAfterWriteMs = 3000;
 constexpr int RereadAfterFileMs = 500;
 } // namespace
 
-void MainWindow::WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStartAddress,
-                                 ushort newValueCount, ushort data)
+int MainWindow::WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStartAddress,
+                                ushort newValueCount, ushort data)
 {
     if (isOffline()) {
-        pendingCalibration = 0;
         onShowStatus(msg::OfflineNoTransfer);
-        return;
+        return 0;
     }
     // No line: nothing to send and no answer to wait for.
     if (!provider || !provider->opened)
-        return;
-    lastWriteAddress = newStartAddress;
+        return 0;
     pollTimer->stop();
     QModbusDataUnit unit(type, newStartAddress, newValueCount);
     unit.setValue(0, data);
     ++writesInFlight;
-    provider->writeUnit(unit);
+    const int request = provider->writeUnit(unit);
     watchdogTimer->start(WatchdogMs);
     // One re-read after a burst of writes: each would otherwise start a read
     // chain of its own, all running at once.
     if (!loadFromFile)
         rereadTimer->start(RereadAfterWriteMs);
+    return request;
 }
 
 void MainWindow::onWriteDataEnd()
 {
     watchdogTimer->stop();
     writesInFlight = qMax(0, writesInFlight - 1);
+    if (!provider)
+        return;
+    const int request = provider->lastWriteRequest();
+    const bool confirmed = provider->lastWriteConfirmed();
+    noteFileWriteEnd(request, confirmed);
     // A refused write is reported by the error that follows; it shows no
     // completion, and the error clears what was pending.
-    if (!provider || !provider->lastWriteConfirmed())
+    if (!confirmed) {
+        completions.remove(request);
         return;
-
-    if (pendingCalibration != 0) {
-        pendingCalibration = 0;
-        prompts->information(this, msg::CalibrationTitle, msg::CalibrationDone);
     }
-    if (limitWriteCount != 0) {
-        limitWriteCount = 0;
-        prompts->information(this, msg::WriteTitle, msg::WriteDone);
-    }
-    if (lastWriteAddress == zt::reg::Reboot)
-        prompts->information(this, msg::WriteTitle, msg::Rebooted);
-    else if (lastWriteAddress == zt::reg::FactoryReset)
-        prompts->information(this, msg::WriteTitle, msg::FactoryReset);
+    showCompletion(request);
 
-    if (fileWrite && fileWrite->allSent && writesInFlight == 0)
+    if (fileWrite && fileWrite->closing && writesInFlight == 0)
+        close();
+    else if (fileWrite && fileWrite->allSent && writesInFlight == 0)
         finishFileWrite();
+}
+
+// The box that says a command was done belongs to the module's answer to
+// that command, not to whichever write is confirmed next.
+void MainWindow::expectCompletion(int request, Completion message)
+{
+    if (request != 0)
+        completions.insert(request, message);
+}
+
+void MainWindow::showCompletion(int request)
+{
+    if (!completions.contains(request))
+        return;
+    const Completion message = completions.take(request);
+    // Writes sent together for the same box (a limit set twice before the
+    // first answer) show it once.
+    for (auto it = completions.begin(); it != completions.end();)
+        it = it.value() == message ? completions.erase(it) : std::next(it);
+    switch (message) {
+    case Completion::Written: prompts->information(this, msg::WriteTitle, msg::WriteDone); break;
+    case Completion::Calibrated: prompts->information(this, msg::CalibrationTitle, msg::CalibrationDone); break;
+    case Completion::Rebooted: prompts->information(this, msg::WriteTitle, msg::Rebooted); break;
+    case Completion::Reset: prompts->information(this, msg::WriteTitle, msg::FactoryReset); break;
+    }
 }
 
 void MainWindow::clearPendingMessages()
 {
-    pendingCalibration = 0;
-    limitWriteCount = 0;
-    lastWriteAddress = 0;
+    completions.clear();
     writesInFlight = 0;
 }
 
 void MainWindow::on_BT_MODUL_RESET_clicked()
 {
-    WriteNewValueZT(QModbusDataUnit::HoldingRegisters, zt::reg::Reboot, 1, zt::reg::RebootKey);
+    expectCompletion(WriteNewValueZT(QModbusDataUnit::HoldingRegisters, zt::reg::Reboot, 1, zt::reg::RebootKey),
+                     Completion::Rebooted);
 }
 
 void MainWindow::on_BT_MODUL_DEFAULT_clicked()
 {
-    WriteNewValueZT(QModbusDataUnit::HoldingRegisters, zt::reg::FactoryReset, 1, zt::reg::FactoryResetKey);
+    expectCompletion(WriteNewValueZT(QModbusDataUnit::HoldingRegisters, zt::reg::FactoryReset, 1, zt::reg::FactoryResetKey),
+                     Completion::Reset);
 }
 
 // Loads a settings file for a command, saying why when it cannot.
@@ -153,7 +176,7 @@ void MainWindow::fileWriteStep()
     }
     const zt::filewrite::Step step = fileWrite->steps.at(fileWrite->next++);
     if (step.write)
-        WriteNewValueZT(QModbusDataUnit::HoldingRegisters, step.address, 1, step.value);
+        fileWrite->sent.insert(WriteNewValueZT(QModbusDataUnit::HoldingRegisters, step.address, 1, step.value), step.address);
     if (fileWrite->next < fileWrite->steps.size()) {
         fileWriteTimer->start(step.nextAfterMs);
         return;
@@ -168,10 +191,18 @@ bool MainWindow::fileWriteRunning() const
     return fileWrite != nullptr;
 }
 
+void MainWindow::noteFileWriteEnd(int request, bool confirmed)
+{
+    if (fileWrite && confirmed && fileWrite->sent.contains(request))
+        fileWrite->landed.insert(fileWrite->sent.value(request));
+}
+
 void MainWindow::finishFileWrite()
 {
     fileWrite.reset();
     loadFromFile = false;
+    // The module now holds the file's limits, whatever was typed before.
+    forgetTypedLimits();
     setVis();
     rereadTimer->start(RereadAfterFileMs);
     verifyFileWrite();  // "Запись настроек завершена" once the re-read shows the file
@@ -182,10 +213,54 @@ void MainWindow::abortFileWrite(const QString &reason)
     if (!fileWrite)
         return;
     fileWriteTimer->stop();
+    const bool closing = fileWrite->closing;
+    if (closing)
+        logInterruptedFileWrite();
     fileWrite.reset();
     loadFromFile = false;
     setVis();
-    prompts->critical(this, msg::ErrorTitle, msg::FileWriteAborted.arg(reason));
+    if (closing)
+        close();
+    else
+        prompts->critical(this, msg::ErrorTitle, msg::FileWriteAborted.arg(reason));
+}
+
+// Closing while a file is being written: the write in flight ends first, the
+// steps after it are not sent, and the log tells what the module took.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (fileWrite && !fileWrite->closing) {
+        if (!prompts->question(this, msg::SettingsTitle, msg::FileWriteCloseQuestion)) {
+            event->ignore();
+            return;
+        }
+        fileWriteTimer->stop();
+        fileWrite->closing = true;
+    }
+    if (fileWrite && writesInFlight > 0) {
+        event->ignore();  // onWriteDataEnd() or the failure closes again
+        return;
+    }
+    if (fileWrite) {
+        logInterruptedFileWrite();
+        fileWrite.reset();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::logInterruptedFileWrite() const
+{
+    QStringList taken, notTaken;
+    for (const zt::filewrite::Step &step : qAsConst(fileWrite->steps)) {
+        const QString address = QStringLiteral("0x") + QString::number(step.address, 16).toUpper();
+        if (fileWrite->landed.contains(step.address))
+            taken << QStringLiteral("%1 = %2").arg(address).arg(step.value);
+        else if (step.write)
+            notTaken << address;
+    }
+    qCWarning(lcApp).noquote() << QStringLiteral("Settings file write stopped as the window closed. Taken by the module: %1. Not written: %2.")
+                                      .arg(taken.isEmpty() ? QStringLiteral("none") : taken.join(QLatin1String(", ")),
+                                           notTaken.isEmpty() ? QStringLiteral("none") : notTaken.join(QLatin1String(", ")));
 }
 
 // Controls that would start another command while a file is being written.

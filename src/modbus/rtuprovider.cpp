@@ -180,6 +180,9 @@ int RtuProvider::writeUnit(QModbusDataUnit unit)
                                            unit.valueCount() ? unit.value(0) : 0);
     qCDebug(lcModbus).noquote() << status;
     emit sendStatus(status);
+    // Numbered across providers: a number never names a write of an earlier
+    // connection.
+    static int writesNumbered = 0;
     const int number = ++writesNumbered;
     enqueue(unit, true, number);
     return number;

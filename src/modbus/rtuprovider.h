@@ -65,7 +65,7 @@ signals:
     void sendStatus(QString str);
 
 public slots:
-    // Numbers each write from 1 up; 0 when the port is closed and nothing is sent.
+    // Numbers each write, 1 and up; 0 when the port is closed and nothing is sent.
     int writeUnit(QModbusDataUnit unit);
     void readUnit(QModbusDataUnit unit);
     void writeRegister(int addr, ushort data, RegType reg = RegType::HoldingRegisters);
@@ -115,7 +115,6 @@ private:
     QString lastOpenError;
     bool writeConfirmed = false;
     int finishedWrite = 0;
-    int writesNumbered = 0;
     int readException = 0;
     int writeException = 0;
 

@@ -66,17 +66,20 @@ void tst_Files::saveAndOpen_data()
 {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("lists");  // the range lists of the type
+    QTest::addColumn<QString>("typo");   // a limit field the type shows, or one it does not ("-")
 
-    QTest::newRow("thermocouple") << "ZT-2TI-2AO" << "CB_Modul_range_CH%1";
-    QTest::newRow("RTD") << "PLB-2RTD-4-20-M" << "CB_Modul_range_CH%1_2";
-    QTest::newRow("P") << "ZT-2P-2AO" << "CB_RTD_CONNECT_CH%1";
-    QTest::newRow("current") << "ZT-1AI-2AO" << "CB_RTD_CONNECT_CH%1";
+    QTest::newRow("thermocouple") << "ZT-2TI-2AO" << "CB_Modul_range_CH%1" << "ED_VALUE_MAX_CH0";
+    QTest::newRow("RTD") << "PLB-2RTD-4-20-M" << "CB_Modul_range_CH%1_2" << "ED_VALUE_MAX_CH0";
+    QTest::newRow("P") << "ZT-2P-2AO" << "CB_RTD_CONNECT_CH%1" << "-ED_VALUE_MAX_CH0";
+    QTest::newRow("current") << "ZT-1AI-2AO" << "CB_RTD_CONNECT_CH%1" << "-ED_VALUE_MAX_CH0";
+    QTest::newRow("one input") << "ZT-1TI-1AO" << "CB_Modul_range_CH%1" << "-ED_VALUE_MAX_CH1";
 }
 
 void tst_Files::saveAndOpen()
 {
     QFETCH(QString, type);
     QFETCH(QString, lists);
+    QFETCH(QString, typo);
     const QString path = dir.filePath(type);
 
     OfflineWindow prepared;
@@ -105,13 +108,14 @@ void tst_Files::saveAndOpen()
     opened.w<QAction>("action_file_open")->trigger();
     QCOMPARE(opened.state(lists), prepared.state(lists));
 
-    // A limit that is no number is not saved as 0.
-    prepared.w<QLineEdit>("ED_VALUE_MAX_CH0")->setText("12,5");
+    // A limit that is no number is not saved as 0; a field the type does not show is not judged.
+    const bool shown = !typo.startsWith('-');
+    prepared.w<QLineEdit>(typo.remove('-'))->setText("12,5");
     prepared.prompts.files << path + "2";
     prepared.w<QAction>("action_file_save")->trigger();
-    QVERIFY(!QFile::exists(path + "2"));
+    QCOMPARE(QFile::exists(path + "2"), !shown);
     QCOMPARE(prepared.prompts.texts() + started.prompts.texts() + opened.prompts.texts(),
-             QStringList{"Введено некорректное значение: Верхняя граница преобразования, канал 0.\nФайл не сохранён."});
+             !shown ? QStringList() : QStringList{"Введено некорректное значение: Верхняя граница преобразования, канал 0.\nФайл не сохранён."});
 }
 
 void tst_Files::withoutAType()
