@@ -27,9 +27,6 @@ status=0
 for target in fuzz_replies fuzz_settingsfile fuzz_manifest; do
   cp -r "$ROOT/fuzz/corpus/${target#fuzz_}" "$work/$target"
   options=(-timeout=10 -print_final_stats=1 -artifact_prefix="$findings/$target-")
-  # The settings store keeps a cache of files, so the heap grows a little on
-  # most inputs; a leak check after each of those would stop the run nearly.
-  [ "$target" = fuzz_settingsfile ] && options+=(-detect_leaks=0)
   # Qt 5.15's JSON parser leaks the value of a key that comes twice in an
   # object: the library's, not the manifest reader's.
   [ "$target" = fuzz_manifest ] && options+=(-detect_leaks=0)

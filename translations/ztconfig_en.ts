@@ -952,16 +952,10 @@ On Linux the user must be in the dialout group (sudo usermod -aG dialout $USER, 
 Nothing was written to the module.</translation>
     </message>
     <message>
-        <source>Файл настроек %1 не найден</source>
-        <translation>Settings file %1 not found</translation>
-    </message>
-    <message>
-        <source>Нет доступа к файлу настроек %1</source>
-        <translation>No access to settings file %1</translation>
-    </message>
-    <message>
-        <source>Файл %1 не является файлом настроек</source>
-        <translation>File %1 is not a settings file</translation>
+        <source>В файле настроек %1 нет ключа %2.
+В модуль ничего не записано.</source>
+        <translation>Settings file %1 has no key %2.
+Nothing was written to the module.</translation>
     </message>
     <message>
         <source>Не удалось сохранить файл настроек %1</source>
@@ -1616,6 +1610,62 @@ Gain calibration is done at an input current of 21 mA</translation>
     <message>
         <source>Настройки</source>
         <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Файл настроек %1 не найден</source>
+        <translation>Settings file %1 not found</translation>
+    </message>
+    <message>
+        <source>Нет доступа к файлу настроек %1</source>
+        <translation>No access to settings file %1</translation>
+    </message>
+    <message>
+        <source>Файл %1 больше 64 КиБ: это не файл настроек</source>
+        <translation>File %1 is larger than 64 KiB: it is not a settings file</translation>
+    </message>
+    <message>
+        <source>Файл %1 не является файлом настроек: строка %2, %3</source>
+        <translation>File %1 is not a settings file: line %2, %3</translation>
+    </message>
+    <message>
+        <source>Файл настроек %1, раздел [%2], строка %5: недопустимое значение %3=%4; нужно %6</source>
+        <translation>Settings file %1, section [%2], line %5: invalid value %3=%4; expected %6</translation>
+    </message>
+    <message>
+        <source>нулевой байт: это не текст</source>
+        <translation>a zero byte: this is not text</translation>
+    </message>
+    <message>
+        <source>у имени раздела нет «]»</source>
+        <translation>the section name has no “]”</translation>
+    </message>
+    <message>
+        <source>текст после имени раздела</source>
+        <translation>text after the section name</translation>
+    </message>
+    <message>
+        <source>нет «=» между ключом и значением</source>
+        <translation>no “=” between key and value</translation>
+    </message>
+    <message>
+        <source>нет имени ключа</source>
+        <translation>no key name</translation>
+    </message>
+    <message>
+        <source>ключ %1 уже задан в строке %2</source>
+        <translation>key %1 is already given on line %2</translation>
+    </message>
+    <message>
+        <source>целое десятичное число от %1 до %2</source>
+        <translation>a whole decimal number from %1 to %2</translation>
+    </message>
+    <message>
+        <source>true или false</source>
+        <translation>true or false</translation>
+    </message>
+    <message>
+        <source>название типа модуля из списка или пустое значение</source>
+        <translation>the name of a module type from the list, or an empty value</translation>
     </message>
 </context>
 </TS>

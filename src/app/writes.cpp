@@ -121,14 +121,10 @@ bool MainWindow::loadSettingsFile(const QString &path, zt_settings *into)
         prompts->critical(this, msg::ErrorTitle, msg::NoFileChosen);
         return false;
     }
-    msg::Text problem{};
-    switch (into->LoadZTSetting(path)) {
-    case sf::Status::Ok: return true;
-    case sf::Status::NotFound: problem = msg::FileNotFound; break;
-    case sf::Status::AccessError: problem = msg::FileNoAccess; break;
-    case sf::Status::FormatError: problem = msg::FileNotSettings; break;
-    }
-    prompts->critical(this, msg::ErrorTitle, problem.arg(path));
+    zt::settingsfile::LoadError error;
+    if (into->LoadZTSetting(path, &error) == sf::Status::Ok)
+        return true;
+    prompts->critical(this, msg::ErrorTitle, sf::errorText(path, error));
     return false;
 }
 
@@ -149,6 +145,10 @@ void MainWindow::on_BT_Set_Settings_clicked()
     }
     if (problem.kind == zt::filewrite::Problem::BadValue) {
         prompts->critical(this, msg::ErrorTitle, msg::FileBadValue.arg(problem.key, problem.value));
+        return;
+    }
+    if (problem.kind == zt::filewrite::Problem::MissingKey) {
+        prompts->critical(this, msg::ErrorTitle, msg::FileMissingKey.arg(ui->ED_FileName->text(), problem.key));
         return;
     }
 

@@ -22,9 +22,9 @@ sf::Status zt_settings::SaveZTSetting()
     return SaveZTSetting(FileName);
 }
 
-sf::Status zt_settings::LoadZTSetting(const QString &path)
+sf::Status zt_settings::LoadZTSetting(const QString &path, sf::LoadError *error)
 {
-    return sf::load(path, this);
+    return sf::load(path, this, error);
 }
 
 sf::Status zt_settings::SaveZTSetting(const QString &path)

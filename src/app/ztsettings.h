@@ -23,7 +23,7 @@ public slots:
     zt::settingsfile::Status LoadZTSetting();
     zt::settingsfile::Status SaveZTSetting();
 
-    zt::settingsfile::Status LoadZTSetting(const QString &path);
+    zt::settingsfile::Status LoadZTSetting(const QString &path, zt::settingsfile::LoadError *error = nullptr);
     zt::settingsfile::Status SaveZTSetting(const QString &path);
 
 private:

@@ -4,6 +4,7 @@
 
 #include "settings/modulesettings.h"
 #include "windowharness.h"
+#include "../support/settingstext.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -35,6 +36,7 @@ private slots:
     void commandsReportOnlyConfirmedWrites();
     void offlineSendsNothing();
     void settledModuleIsNotWritten();
+    void closingWhileAFileIsWritten();
 
 private:
     QTemporaryDir dir;
@@ -44,26 +46,36 @@ void tst_Writes::fileIsWrittenAndReadBack_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<Writes>("expected");
+    QTest::addColumn<QStringList>("simArgs");
 
     QTest::newRow("thermocouple")
-        << QByteArray("[MODUL]\nName=ZT-2TI-2AO\n[CHANAL0]\nRANGE=4\nMINVALUE=-50\nMAXVALUE=1768\n"
-                      "[CHANAL1]\nRANGE=11\nINVout=true\nMAXVALUE=1800\n")
+        << settingsText("ZT-2TI-2AO", {{"CHANAL0/RANGE", "4"}, {"CHANAL0/MINVALUE", "-50"}, {"CHANAL0/MAXVALUE", "1768"},
+                                       {"CHANAL1/RANGE", "11"}, {"CHANAL1/INVout", "true"}, {"CHANAL1/MAXVALUE", "1800"}})
         << Writes{{0x2400, 4}, {0x2401, 11}, {0x24E2, 2}, {0x24E5, 2}, {0x2474, 0}, {0x2520, 2},
-                  {0x2470, 0}, {0x24E0, 0xFFCE}, {0x24E1, 1768}, {0x24E3, 0}, {0x24E4, 1800}};
+                  {0x2470, 0}, {0x24E0, 0xFFCE}, {0x24E1, 1768}, {0x24E3, 0}, {0x24E4, 1800}} << QStringList();
     QTest::newRow("RTD")
-        << QByteArray("[MODUL]\nName=ZT-2RTD-2AO\n[CHANAL0]\nRANGE=5\nTI=true\nMINVALUE=-60\nMAXVALUE=180\n"
-                      "[CHANAL1]\nRANGE=1\nRTDConnect=2\nMAXVALUE=850\n")
+        << settingsText("ZT-2RTD-2AO", {{"CHANAL0/RANGE", "5"}, {"CHANAL0/TI", "true"}, {"CHANAL0/MINVALUE", "-60"},
+                                        {"CHANAL0/MAXVALUE", "180"}, {"CHANAL1/RANGE", "1"}, {"CHANAL1/RTDConnect", "2"},
+                                        {"CHANAL1/MAXVALUE", "850"}})
         << Writes{{0x2400, 33}, {0x2401, 32}, {0x24E2, 2}, {0x24E5, 4}, {0x2474, 0}, {0x2520, 0},
-                  {0x2470, 1}, {0x24E0, 0xFFC4}, {0x24E1, 180}, {0x24E3, 0}, {0x24E4, 850}};
-    QTest::newRow("P") << QByteArray("[MODUL]\nName=ZT-1P-1AO\n[CHANAL0]\nINVout=true\n")
+                  {0x2470, 1}, {0x24E0, 0xFFC4}, {0x24E1, 180}, {0x24E3, 0}, {0x24E4, 850}} << QStringList();
+    QTest::newRow("P") << settingsText("ZT-1P-1AO", {{"CHANAL0/INVout", "true"}})
                        << Writes{{0x24E2, 2}, {0x24E5, 2}, {0x2474, 0}, {0x2520, 1}, {0x2470, 0},
-                                 {0x24E0, 0}, {0x24E1, 0}, {0x24E3, 0}, {0x24E4, 0}};
+                                 {0x24E0, 0}, {0x24E1, 0}, {0x24E3, 0}, {0x24E4, 0}} << QStringList();
+    QTest::newRow("module keeps what it has not")  // channel 1, wiring, fast conversion
+        << settingsText("ZT-1TI-1AO", {{"CHANAL0/RANGE", "1"}, {"CHANAL0/RTDConnect", "2"}, {"CHANAL0/AIFAST", "true"}, {"CHANAL0/TI", "true"},
+                                       {"CHANAL0/MINVALUE", "-50"}, {"CHANAL0/MAXVALUE", "1000"}, {"CHANAL1/RANGE", "3"},
+                                       {"CHANAL1/MINVALUE", "-5"}, {"CHANAL1/MAXVALUE", "900"}})
+        << Writes{{0x2400, 1}, {0x2401, 3}, {0x24E2, 4}, {0x24E5, 2}, {0x2474, 1}, {0x2520, 0}, {0x2470, 1},
+                  {0x24E0, 0xFFCE}, {0x24E1, 1000}, {0x24E3, 0xFFFB}, {0x24E4, 900}}
+        << QString("-2401 -24E2 -24E5 -2474 -24E3 -24E4").replace("-", "--drop-writes 0x").split(' ');
 }
 
 void tst_Writes::fileIsWrittenAndReadBack()
 {
     QFETCH(QByteArray, file);
     QFETCH(Writes, expected);
+    QFETCH(QStringList, simArgs);
     zt::ModuleSettings s;
     const QString path = dir.filePath(QTest::currentDataTag());
     QFile f(path);
@@ -72,7 +84,7 @@ void tst_Writes::fileIsWrittenAndReadBack()
     zt::settingsfile::load(path, &s);
 
     WindowHarness h;
-    QVERIFY(h.start(s.Name));
+    QVERIFY(h.start(s.Name, simArgs));
     QVERIFY(h.connectAndPoll());
     const int before = h.sim.acceptedWrites().size();
     h.widget<QLineEdit>("ED_FileName")->setText(path);
@@ -98,9 +110,15 @@ void tst_Writes::refusedFilesWriteNothing_data()
     const QString otherType = "Выбранный файл не соответствует подключенному модулю!";
     QTest::newRow("other type") << QByteArray("[MODUL]\nName=ZT-2RTD-2AO\n") << otherType;
     QTest::newRow("no type") << QByteArray("[CHANAL0]\nRANGE=1\n") << otherType;
-    QTest::newRow("limit beyond K") << QByteArray("[MODUL]\nName=ZT-2TI-2AO\n[CHANAL1]\nRANGE=1\nMAXVALUE=1373\n")
+    QTest::newRow("limit beyond K") << settingsText("ZT-2TI-2AO", {{"CHANAL1/RANGE", "1"}, {"CHANAL1/MAXVALUE", "1373"}})
                                     << "Недопустимое значение в файле настроек: CHANAL1/MAXVALUE = 1373.\n"
                                        "В модуль ничего не записано.";
+    // Read as 0 it would have been written as 0.
+    QTest::newRow("typo") << settingsText("ZT-2TI-2AO", {{"CHANAL0/MINVALUE", "-5O"}})
+                          << "Файл настроек %1, раздел [CHANAL0], строка 8: недопустимое значение MINVALUE=-5O; нужно целое "
+                             "десятичное число от -32768 до 32767";
+    QTest::newRow("missing limit") << settingsText("ZT-2TI-2AO", {{"CHANAL1/MAXVALUE", QString()}})
+                                   << "В файле настроек %1 нет ключа CHANAL1/MAXVALUE.\nВ модуль ничего не записано.";
 }
 
 void tst_Writes::refusedFilesWriteNothing()
@@ -118,7 +136,7 @@ void tst_Writes::refusedFilesWriteNothing()
     const int before = h.sim.acceptedWrites().size();
     h.widget<QLineEdit>("ED_FileName")->setText(path);
     QTest::mouseClick(h.widget<QPushButton>("BT_Set_Settings"), Qt::LeftButton);
-    QCOMPARE(h.prompts.texts(), QStringList{message});
+    QCOMPARE(h.prompts.texts(), QStringList{message.contains("%1") ? message.arg(path) : message});
     QVERIFY(h.waitForLiveValues());  // polling goes on
     QCOMPARE(writesSince(h.sim, before), Writes());
 }
@@ -210,6 +228,32 @@ void tst_Writes::settledModuleIsNotWritten()
     const int writes = h.sim.acceptedWrites().size();
     QTest::qWait(7000);
     QCOMPARE(h.sim.acceptedWrites().size(), writes);
+}
+
+// "Нет" keeps the window and the sequence; "Да" lets the write in flight end,
+// sends nothing more, and the log tells what the module took.
+void tst_Writes::closingWhileAFileIsWritten()
+{
+    QFile f(dir.filePath("closing"));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(settingsText("ZT-2TI-2AO", {{"CHANAL0/RANGE", "3"}, {"CHANAL1/RANGE", "4"}})) > 0);
+    f.close();
+    WindowHarness h;
+    QVERIFY(h.start("ZT-2TI-2AO"));
+    QVERIFY(h.connectAndPoll());
+    const int before = h.sim.acceptedWrites().size();
+    h.widget<QLineEdit>("ED_FileName")->setText(f.fileName());
+    QTest::mouseClick(h.widget<QPushButton>("BT_Set_Settings"), Qt::LeftButton);
+    h.prompts.answers << false << true;
+    QVERIFY(!h.window->close() && h.window->isVisible());
+    QVERIFY(QTest::qWaitFor([&] { return writesSince(h.sim, before).size() == 2; }, 5000));
+    QTest::ignoreMessage(QtWarningMsg, "Settings file write stopped as the window closed. Taken by the module: 0x2400 = 3, 0x2401 = 4. "
+                                       "Not written: 0x24E2, 0x24E5, 0x2474, 0x2520, 0x2470, 0x24E0, 0x24E1, 0x24E3, 0x24E4.");
+    h.window->close();
+    QVERIFY(QTest::qWaitFor([&] { return !h.window->isVisible(); }, 4000));
+    QTest::qWait(1500);  // past the next step's time
+    QCOMPARE(writesSince(h.sim, before), (Writes{{0x2400, 3}, {0x2401, 4}}));
+    const QString question = "Идёт запись настроек в модуль. Прервать запись и выйти?";
+    QCOMPARE(h.prompts.texts(), QStringList({question, question}));
 }
 
 QTEST_MAIN(tst_Writes)
