@@ -27,7 +27,10 @@ int main(int argc, char **argv)
         return 1;
     }
     RtuProvider provider(QStringLiteral("bench"), 1);
-    provider.openPort(RtuSettings{sim.programPort(), bench::Baud, 8, 0, 1});
+    zt::line::LineSettings line;
+    line.port = sim.programPort();
+    line.baudRate = bench::Baud;
+    provider.openPort(line);
     int answered = 0, failed = 0;
     qint64 rssAfterWarmUp = -1;
     const auto readOnce = [&] {

@@ -34,7 +34,10 @@ QVector<double> roundTrips(const SimFixture &sim, int skip)
 QVector<double> pollWithProvider(const SimFixture &sim, int reads)
 {
     RtuProvider provider(QStringLiteral("bench"), 1);
-    provider.openPort(RtuSettings{sim.programPort(), bench::Baud, 8, 0, 1});
+    zt::line::LineSettings line;
+    line.port = sim.programPort();
+    line.baudRate = bench::Baud;
+    provider.openPort(line);
     QVector<double> seen;
     QElapsedTimer clock;
     const auto readOnce = [&] {

@@ -31,17 +31,11 @@ double cpuShare(int seconds)
     return 100 * (bench::cpuSeconds() - cpuBefore) / (clock.elapsed() / 1000.0);
 }
 
-QByteArray withCrc(QByteArray frame)
-{
-    const quint16 crc = zt::line::crc16(frame);
-    return frame.append(char(crc & 0xFF)).append(char(crc >> 8));
-}
-
 // A live read and its reply, as the client logs them.
 QStringList liveExchange()
 {
-    const QByteArray request = withCrc(QByteArray::fromHex("010400000010"));
-    const QByteArray reply = withCrc(QByteArray::fromHex("010420") + QByteArray(32, '\x42'));
+    const QByteArray request = zt::line::withCrc(QByteArray::fromHex("010400000010"));
+    const QByteArray reply = zt::line::withCrc(QByteArray::fromHex("010420") + QByteArray(32, '\x42'));
     return {"(RTU client) Sent Serial ADU: 0x" + request.toHex(),
             "(RTU client) Received ADU: \"" + reply.toHex() + '"'};
 }

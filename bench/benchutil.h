@@ -3,7 +3,7 @@
 // Small helpers the benchmark programs share: medians, the process's own
 // memory and CPU time, and what a frame costs on a 9600-baud line.
 
-#include "modbus/linetiming.h"
+#include "line/linetiming.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -7,6 +7,7 @@
 #include "module/catalogue.h"
 #include "module/codec.h"
 #include "module/registers.h"
+#include "line/rawanswer.h"
 #include "line/rtuframe.h"
 #include "modbus/traffic.h"
 

@@ -53,13 +53,6 @@ void MainWindow::on_BT_Open_Connect_clicked()
     }
 }
 
-RtuSettings MainWindow::getRtuSet(QString portname, int speed)
-{
-    zt::line::LineSettings line = lineSettings;
-    line.baudRate = speed;
-    return zt::line::rtuSettings(portname, line);
-}
-
 // Whether the chosen port can be tried at all; says why not.
 bool MainWindow::portReady(const QString &name)
 {
@@ -97,7 +90,9 @@ void MainWindow::openSerialPort()
     connect(provider, SIGNAL(readDataError()), this, SLOT(onModulReadDataError()));
     connect(provider, SIGNAL(closeDevice()), this, SLOT(onCloseDeviceZT()));
 
-    provider->openPort(getRtuSet(name, lineSettings.baudRate), false);
+    zt::line::LineSettings line = lineSettings;
+    line.port = name;
+    provider->openPort(line, false);
     if (!provider->opened) {
         // Nothing to wait for: say at once why the port did not open.
         releaseProvider();

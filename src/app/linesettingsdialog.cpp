@@ -2,7 +2,6 @@
 #include "ui_linesettingsdialog.h"
 
 #include "messages.h"
-#include "channels/rs485codes.h"
 
 #include <QPushButton>
 
@@ -16,10 +15,10 @@ LineSettingsDialog::LineSettingsDialog(const line::LineSettings &settings, QWidg
     ui->buttonBox->button(QDialogButtonBox::Cancel)->setText(msg::CancelButton);
     for (int speed : line::speeds())
         ui->CB_Speed->addItem(QString::number(speed), speed);
-    for (int row = 0; row < zt::rs485::FormatCount; ++row)
-        ui->CB_Format->addItem(line::formatName(row));
+    for (const line::Format &format : line::formats())
+        ui->CB_Format->addItem(line::formatName(format));
     ui->CB_Speed->setCurrentIndex(line::speeds().indexOf(settings.baudRate));
-    ui->CB_Format->setCurrentIndex(settings.formatRow);
+    ui->CB_Format->setCurrentIndex(line::formats().indexOf(settings.format));
     ui->NumB_Address->setValue(settings.address);
 }
 
@@ -30,5 +29,9 @@ LineSettingsDialog::~LineSettingsDialog()
 
 line::LineSettings LineSettingsDialog::settings() const
 {
-    return {ui->CB_Speed->currentData().toInt(), ui->CB_Format->currentIndex(), ui->NumB_Address->value()};
+    line::LineSettings chosen;
+    chosen.baudRate = ui->CB_Speed->currentData().toInt();
+    chosen.format = line::formats().value(ui->CB_Format->currentIndex());
+    chosen.address = ui->NumB_Address->value();
+    return chosen;
 }

@@ -2,7 +2,6 @@
 
 #include "line/linesettings.h"
 #include "livelog/csvlog.h"
-#include "modbus/rtusettings.h"
 #include "module/catalogue.h"
 #include "module/codec.h"
 #include "settings/filewrite.h"
@@ -92,7 +91,6 @@ public slots:
     void on_BT_Open_Connect_2_clicked();
     void on_BT_Open_Connect_clicked();
     void openSerialPort();
-    RtuSettings getRtuSet(QString portname, int speed);
     void onShowStatus(QString str);
     void onCloseDeviceZT();
     void onModulReadDataError();

@@ -36,7 +36,7 @@ constexpr auto Help =
     "  --port УСТРОЙСТВО       последовательный порт (обязателен), например /dev/ttyUSB0\n"
     "  --baud СКОРОСТЬ         2400, 4800, 9600, 19200, 38400, 57600 или 115200;\n"
     "                          по умолчанию 9600\n"
-    "  --format ФОРМАТ         биты данных, чётность (N, E, O), стоп-биты; по умолчанию 8N1\n"
+    "  --format ФОРМАТ         8N1, 8N2, 8O1 или 8E1; по умолчанию 8N1\n"
     "  --address АДРЕС         адрес модуля 1..247, по умолчанию 1\n"
     "\n"
     "  --help                  эта справка\n"
@@ -70,7 +70,7 @@ constexpr auto ExtraArguments = "Лишние аргументы: %1";
 constexpr auto OptionNotForCommand = "Параметр --%1 не относится к команде %2";
 
 constexpr auto PortNotOpened = "Не удалось открыть порт %1: %2";
-constexpr auto NoAnswer = "Модуль не отвечает (порт %1, %2, адрес %3)";
+constexpr auto NoAnswer = "Модуль не отвечает (порт %1, %2)";
 constexpr auto NotRecognised = "Подключенное устройство не опознано";
 constexpr auto LineLost = "Связь с модулем прервана";
 
@@ -105,7 +105,7 @@ constexpr auto Nothing = "нет";
 
 constexpr auto ReportSaved = "Запись о модуле %1 сохранена в %2";
 constexpr auto ReportFailed = "Не удалось записать %1: %2";
-constexpr auto PortInWords = "%1, %2 %3, адрес %4";
+constexpr auto PortInWords = "%1, %2";  // the port, then the line
 
 constexpr auto BadDialect = QT_TRANSLATE_NOOP("cli", "Недопустимый формат CSV: %1 (ru или rfc4180)");
 constexpr auto CsvFailed = QT_TRANSLATE_NOOP("cli", "Запись CSV прервана: %1");

@@ -70,8 +70,7 @@ int Commands::failed(Outcome outcome)
     switch (outcome) {
     case Outcome::Done: return Done;
     case Outcome::NoAnswer:
-        say(utf8(text::NoAnswer).arg(inv.line.port, QString::number(inv.line.baud) + QLatin1Char(' ') + inv.format)
-                .arg(inv.line.address));
+        say(utf8(text::NoAnswer).arg(inv.line.port, zt::line::describe(inv.line)));
         return NoAnswer;
     case Outcome::NotRecognised: say(utf8(text::NotRecognised)); return NoAnswer;
     case Outcome::LineLost: say(utf8(text::LineLost)); return NoAnswer;
@@ -105,7 +104,7 @@ bool Commands::loadFile(const QString &path, zt::ModuleSettings *file, int *code
 
 QString Commands::portInWords() const
 {
-    return utf8(text::PortInWords).arg(inv.line.port).arg(inv.line.baud).arg(inv.format).arg(inv.line.address);
+    return utf8(text::PortInWords).arg(inv.line.port, zt::line::describe(inv.line));
 }
 
 int Commands::identify()
@@ -157,7 +156,7 @@ int Commands::watch()
         return code;
     const ModuleState &state = session.state();
     const zt::livelog::LogHeader header{state.typeName(), state.id.firmware, inv.line.port,
-                                        zt::line::describe(inv.line.baud, inv.format, inv.line.address),
+                                        zt::line::describe(inv.line),
                                         state.position()};
     zt::livelog::CsvLog csv(header, inv.dialect);
     QFile out;

@@ -2,6 +2,7 @@
 
 #include "cli/invocation.h"
 #include "commission/comparison.h"
+#include "commission/session.h"
 
 #include <functional>
 

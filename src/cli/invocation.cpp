@@ -5,8 +5,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QRegularExpression>
-#include <QSerialPort>
 
 #include <algorithm>
 #include <limits>
@@ -45,22 +43,6 @@ Parsed failure(const QString &error)
     Parsed p;
     p.error = error;
     return p;
-}
-
-// "8N1": data bits, parity N, E or O, stop bits.
-bool parseFormat(const QString &text, zt::commission::LineSettings *line)
-{
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("^([5-8])([NEO])([12])$")).match(text.toUpper());
-    if (!m.hasMatch())
-        return false;
-    line->dataBits = m.captured(1).toInt();
-    const QChar parity = m.captured(2).at(0);
-    line->parity = parity == QLatin1Char('E') ? QSerialPort::EvenParity
-                 : parity == QLatin1Char('O') ? QSerialPort::OddParity
-                                              : QSerialPort::NoParity;
-    line->stopBits = m.captured(3) == QLatin1String("2") ? QSerialPort::TwoStop : QSerialPort::OneStop;
-    return true;
 }
 
 bool parseNumber(const QString &text, int min, int max, int *value)
@@ -121,20 +103,19 @@ Parsed parse(const QStringList &arguments)
     inv.line.port = value("port");
     if (inv.line.port.isEmpty())
         return failure(utf8(text::NoPort));
-    // Only a speed a module can be set to.
-    if (isSet("baud") && !(parseNumber(value("baud"), 1, 4000000, &inv.line.baud)
-                           && zt::line::speeds().contains(inv.line.baud))) {
+    // Only what a module can be set to.
+    if (isSet("baud") && !(parseNumber(value("baud"), 1, 4000000, &inv.line.baudRate)
+                           && zt::line::isValidSpeed(inv.line.baudRate))) {
         QStringList speeds;
         for (int speed : zt::line::speeds())
             speeds << QString::number(speed);
         return failure(utf8(text::BadBaud).arg(value("baud"), speeds.join(QStringLiteral(", "))));
     }
-    if (isSet("format")) {
-        inv.format = value("format").toUpper();
-        if (!parseFormat(inv.format, &inv.line))
-            return failure(utf8(text::BadFormat).arg(value("format")));
-    }
-    if (isSet("address") && !parseNumber(value("address"), 1, 247, &inv.line.address))
+    if (isSet("format") && !(zt::line::parseFormat(value("format"), &inv.line.format)
+                             && zt::line::isValidFormat(inv.line.format)))
+        return failure(utf8(text::BadFormat).arg(value("format")));
+    if (isSet("address")
+        && !parseNumber(value("address"), zt::line::MinAddress, zt::line::MaxAddress, &inv.line.address))
         return failure(utf8(text::BadAddress).arg(value("address")));
     if (isSet("interval") && !parseNumber(value("interval"), 1, 86400000, &inv.intervalMs))
         return failure(utf8(text::BadNumber).arg(QStringLiteral("--interval"), value("interval")));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "commission/session.h"
+#include "line/linesettings.h"
 #include "livelog/csvformat.h"
 
 #include <QString>
@@ -14,8 +14,7 @@ enum class Command { Identify, Read, Save, Write, Watch, Report };
 
 struct Invocation {
     Command command = Command::Identify;
-    zt::commission::LineSettings line;
-    QString format = QStringLiteral("8N1");  // as given, for messages
+    zt::line::LineSettings line;
     QString file;       // save, write, report
     QString fromFile;   // report --from
     bool json = false;  // read

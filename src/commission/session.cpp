@@ -39,14 +39,14 @@ ModuleSession::~ModuleSession()
         provider->closePort();
 }
 
-bool ModuleSession::open(const LineSettings &line)
+bool ModuleSession::open(const line::LineSettings &line)
 {
     provider = new RtuProvider(line.port, line.address, this);
     connect(provider, &RtuProvider::readCurUnit, this, &ModuleSession::onUnit);
     connect(provider, &RtuProvider::readDataError, this, &ModuleSession::onReadError);
     connect(provider, &RtuProvider::writeDataEnd, this, &ModuleSession::onWriteEnd);
     connect(provider, &RtuProvider::writeDataError, this, &ModuleSession::onWriteError);
-    provider->openPort(RtuSettings{line.port, line.baud, line.dataBits, line.parity, line.stopBits});
+    provider->openPort(line);
     error = provider->openError();
     return provider->opened;
 }

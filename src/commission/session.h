@@ -1,6 +1,7 @@
 #pragma once
 
 #include "commission/modulestate.h"
+#include "line/linesettings.h"
 #include "settings/filewrite.h"
 
 #include <QObject>
@@ -13,16 +14,6 @@
 class RtuProvider;
 
 namespace zt::commission {
-
-// The serial line to one module.
-struct LineSettings {
-    QString port;
-    int baud = 9600;
-    int dataBits = 8;
-    int parity = 0;    // a QSerialPort::Parity number
-    int stopBits = 1;  // a QSerialPort::StopBits number
-    int address = 1;   // the module's Modbus server address
-};
 
 // One module on one line, without a window: reads it into a ModuleState and
 // writes steps of a settings file, one request at a time, through the
@@ -46,7 +37,7 @@ public:
     explicit ModuleSession(QObject *parent = nullptr);
     ~ModuleSession() override;
 
-    bool open(const LineSettings &line);
+    bool open(const line::LineSettings &line);
     QString openError() const;
 
     // Reads the blocks (ModuleState::Block flags) in the order the window

@@ -67,7 +67,7 @@ QString plbFormat(quint16 code)
 {
     const int row = rs485::formatRowOfCode(code);
     return row < 0 || rs485::formatCodeOfRow(row) != code ? text::OutsideList.arg(hex(code))
-                                                          : line::formatName(row);
+                                                          : line::formatName(line::formats().at(row));
 }
 
 } // namespace zt::commission::words

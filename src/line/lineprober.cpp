@@ -1,6 +1,7 @@
 #include "line/lineprober.h"
 
-#include "line/searchplan.h"
+#include "line/linetiming.h"
+#include "line/rtuframe.h"
 #include "modbus/logging.h"
 
 #include <QSerialPort>
@@ -52,16 +53,16 @@ void LineProber::probe(const LineSettings &settings)
 {
     asked = settings;
     port->setBaudRate(settings.baudRate);
-    port->setDataBits(QSerialPort::Data8);
-    port->setParity(parity(settings.formatRow));
-    port->setStopBits(stopBits(settings.formatRow));
+    port->setDataBits(QSerialPort::DataBits(settings.format.dataBits));
+    port->setParity(settings.format.parity);
+    port->setStopBits(settings.format.stopBits);
     // Bytes from before this request belong to no answer of it.
     port->clear();
     port->readAll();
     received.clear();
     request = identificationRequest(settings.address);
     port->write(request);
-    window->start(tryWaitMs(settings.baudRate, settings.formatRow));
+    window->start(tryWaitMs(settings));
 }
 
 void LineProber::onReadyRead()

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "line/linesettings.h"
-#include "line/rtuframe.h"
+#include "line/rawanswer.h"
 
 #include <QObject>
 
@@ -12,7 +12,7 @@ namespace zt::line {
 
 // Listens to the raw line without the Modbus client: sends one
 // identification request with given settings and reports what came back
-// within the wait of searchplan.h. The answer comes early once a whole
+// within the wait of linetiming.h. The answer comes early once a whole
 // frame is in. It owns the port only between open() and close().
 class LineProber : public QObject
 {

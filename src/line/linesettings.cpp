@@ -4,36 +4,45 @@
 #include "module/registers.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace zt::line {
 
 namespace {
 
-struct Format {
-    const char *name;
+struct ParityLetter {
+    char letter;
     QSerialPort::Parity parity;
-    QSerialPort::StopBits stopBits;
 };
 
-// The rows of the module's format list.
-constexpr Format formats[rs485::FormatCount] = {
-    {"8N1", QSerialPort::NoParity, QSerialPort::OneStop},
-    {"8N2", QSerialPort::NoParity, QSerialPort::TwoStop},
-    {"8O1", QSerialPort::OddParity, QSerialPort::OneStop},
-    {"8E1", QSerialPort::EvenParity, QSerialPort::OneStop},
-};
-
-bool isFormatRow(int row)
-{
-    return row >= 0 && row < rs485::FormatCount;
-}
-
-const Format &formatOf(int row)
-{
-    return formats[isFormatRow(row) ? row : 0];
-}
+constexpr ParityLetter parityLetters[] = {
+    {'N', QSerialPort::NoParity}, {'E', QSerialPort::EvenParity}, {'O', QSerialPort::OddParity}};
 
 } // namespace
+
+bool parseFormat(const QString &text, Format *format)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([5-8])([NEO])([12])$"));
+    const QRegularExpressionMatch m = pattern.match(text.toUpper());
+    if (!m.hasMatch())
+        return false;
+    format->dataBits = m.captured(1).toInt();
+    for (const ParityLetter &p : parityLetters)
+        if (m.captured(2) == QLatin1Char(p.letter))
+            format->parity = p.parity;
+    format->stopBits = m.captured(3) == QLatin1String("2") ? QSerialPort::TwoStop : QSerialPort::OneStop;
+    return true;
+}
+
+QString formatName(const Format &format)
+{
+    char letter = '?';
+    for (const ParityLetter &p : parityLetters)
+        if (format.parity == p.parity)
+            letter = p.letter;
+    return QString::number(format.dataBits) + QLatin1Char(letter)
+           + QLatin1Char(format.stopBits == QSerialPort::TwoStop ? '2' : '1');
+}
 
 const QVector<int> &speeds()
 {
@@ -41,62 +50,50 @@ const QVector<int> &speeds()
     return table;
 }
 
-QString formatName(int formatRow)
+const QVector<Format> &formats()
 {
-    return isFormatRow(formatRow) ? QString::fromLatin1(formats[formatRow].name) : QString();
+    static const QVector<Format> table{
+        {8, QSerialPort::NoParity, QSerialPort::OneStop},
+        {8, QSerialPort::NoParity, QSerialPort::TwoStop},
+        {8, QSerialPort::OddParity, QSerialPort::OneStop},
+        {8, QSerialPort::EvenParity, QSerialPort::OneStop},
+    };
+    return table;
 }
 
-int formatRowOfName(const QString &name)
+bool isValidSpeed(int baudRate)
 {
-    for (int row = 0; row < rs485::FormatCount; ++row)
-        if (name == QLatin1String(formats[row].name))
-            return row;
-    return -1;
+    return speeds().contains(baudRate);
 }
 
-QSerialPort::Parity parity(int formatRow)
+bool isValidFormat(const Format &format)
 {
-    return formatOf(formatRow).parity;
+    return formats().contains(format);
 }
 
-QSerialPort::StopBits stopBits(int formatRow)
+bool isValidAddress(int address)
 {
-    return formatOf(formatRow).stopBits;
-}
-
-int characterBits(int formatRow)
-{
-    const Format &format = formatOf(formatRow);
-    return 1 + 8 + (format.parity == QSerialPort::NoParity ? 0 : 1) + (format.stopBits == QSerialPort::TwoStop ? 2 : 1);
+    return address >= MinAddress && address <= MaxAddress;
 }
 
 bool isValid(const LineSettings &settings)
 {
-    return speeds().contains(settings.baudRate) && isFormatRow(settings.formatRow)
-           && settings.address >= MinAddress && settings.address <= MaxAddress;
+    return isValidSpeed(settings.baudRate) && isValidFormat(settings.format) && isValidAddress(settings.address);
 }
 
 QString describe(const LineSettings &settings)
 {
-    return describe(settings.baudRate, formatName(settings.formatRow), settings.address);
-}
-
-QString describe(int baudRate, const QString &format, int address)
-{
-    return QCoreApplication::translate("zt::line", "%1 %2, адрес %3").arg(baudRate).arg(format).arg(address);
-}
-
-RtuSettings rtuSettings(const QString &portName, const LineSettings &settings)
-{
-    return RtuSettings{portName, settings.baudRate, 8, int(parity(settings.formatRow)),
-                       int(stopBits(settings.formatRow))};
+    return QCoreApplication::translate("zt::line", "%1 %2, адрес %3")
+        .arg(settings.baudRate)
+        .arg(formatName(settings.format))
+        .arg(settings.address);
 }
 
 bool followModuleRegister(LineSettings *settings, int address, quint16 value)
 {
     switch (address) {
     case reg::PlbAddress:
-        if (value < MinAddress || value > MaxAddress)
+        if (!isValidAddress(value))
             return false;
         settings->address = value;
         return true;
@@ -111,7 +108,7 @@ bool followModuleRegister(LineSettings *settings, int address, quint16 value)
         const int row = rs485::formatRowOfCode(value);
         if (row < 0)
             return false;
-        settings->formatRow = row;
+        settings->format = formats().at(row);
         return true;
     }
     }

@@ -14,9 +14,9 @@ ModuleSearch::ModuleSearch(QObject *parent)
     connect(prober, &LineProber::lineLost, this, [this] { end(Outcome::LineLost); });
 }
 
-bool ModuleSearch::start(const QString &portName, const LineSettings &current)
+bool ModuleSearch::start(const LineSettings &current)
 {
-    if (!prober->open(portName))
+    if (!prober->open(current.port))
         return false;
     candidates = searchOrder(current);
     next = 0;
@@ -56,7 +56,9 @@ void ModuleSearch::onAnswered(const Answer &answer, const LineSettings &asked)
     }
     const bool frame = answer.kind == Answer::Reply || answer.kind == Answer::OtherAddress;
     if (frame && decodeIdentification(answer.registers).valid) {
-        end(Outcome::Found, {asked.baudRate, asked.formatRow, answer.address});
+        LineSettings found = asked;
+        found.address = answer.address;
+        end(Outcome::Found, found);
         return;
     }
     tryNext();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "line/linesettings.h"
-#include "line/rtuframe.h"
+#include "line/rawanswer.h"
 
 #include <QObject>
 #include <QVector>
@@ -28,8 +28,9 @@ public:
 
     explicit ModuleSearch(QObject *parent = nullptr);
 
-    // False when the port does not open (see errorString()); nothing is reported then.
-    bool start(const QString &portName, const LineSettings &current);
+    // On the port of `current`. False when it does not open (see
+    // errorString()); nothing is reported then.
+    bool start(const LineSettings &current);
     QString errorString() const;
     int candidateCount() const { return candidates.size(); }
     // Closes the port at once; nothing more is reported.

@@ -1,44 +1,38 @@
 #pragma once
 
 #include <QByteArray>
-#include <QVector>
 
-// Modbus RTU frames on the raw line, for listening to a module without the
-// Modbus client: the identification request, and what came back.
+// Modbus RTU frames as bytes (server address, function, data, CRC): what the
+// raw-line prober sends and judges, the exchange view decodes, and the tests
+// build.
 namespace zt::line {
 
-constexpr int IdentificationRequestBytes = 8;
-constexpr int IdentificationReplyBytes = 35; // address, function, count, 15 registers, CRC
+enum Function : quint8 {
+    ReadCoils = 0x01,
+    ReadDiscreteInputs = 0x02,
+    ReadHoldingRegisters = 0x03,
+    ReadInputRegisters = 0x04,
+    WriteSingleCoil = 0x05,
+    WriteSingleRegister = 0x06,
+    WriteMultipleCoils = 0x0F,
+    WriteMultipleRegisters = 0x10,
+};
+
+// Set in the function code of a reply that refuses the request.
+constexpr quint8 ExceptionFlag = 0x80;
+constexpr int CrcBytes = 2;
 
 // CRC-16/MODBUS; it goes on the line low byte first.
 quint16 crc16(const QByteArray &bytes);
+QByteArray withCrc(QByteArray frame);
+// Whether the last two bytes are the CRC of those before them.
+bool crcMatches(const QByteArray &frame);
+
+// The byte or big-endian word at `i`; -1 past the end.
+int byteAt(const QByteArray &bytes, int i);
+int wordAt(const QByteArray &bytes, int i);
 
 // Function 03 for the identification block, to `address`.
 QByteArray identificationRequest(int address);
-
-// What the line returned for a request.
-struct Answer
-{
-    enum Kind {
-        Nothing,      // no byte at all
-        Echo,         // the request itself came back (an echoing adapter)
-        Garbage,      // bytes, but no valid frame among them
-        OtherAddress, // a valid frame, from another server address
-        Exception,    // the asked module refused the request
-        Reply,        // the asked module answered with registers
-    };
-    Kind kind = Nothing;
-    int address = 0;       // of the frame
-    int exceptionCode = 0; // of an Exception
-    QVector<quint16> registers; // of a read reply, also from another address
-};
-
-Answer classify(const QByteArray &request, const QByteArray &received);
-
-// Whether more bytes could still change the answer.
-inline bool isComplete(const Answer &answer)
-{
-    return answer.kind != Answer::Nothing && answer.kind != Answer::Garbage;
-}
 
 } // namespace zt::line

@@ -1,18 +1,10 @@
 #include "line/searchplan.h"
 
-#include "line/rtuframe.h"
-
 #include <QSet>
-
-#include <cmath>
 
 namespace zt::line {
 
 namespace {
-
-constexpr LineSettings Factory{9600, 0, 1};
-constexpr int Row8N1 = 0;
-constexpr int Row8E1 = 3;
 
 // The factory speed and the Modbus default first, then the fast speeds that
 // installers pick, then the slow ones.
@@ -22,16 +14,18 @@ const QVector<int> &speedsByLikelihood()
     return order;
 }
 
-const QVector<int> &formatsByLikelihood()
+const QVector<Format> &formatsByLikelihood()
 {
-    static const QVector<int> order{Row8N1, Row8E1, 1, 2};
+    // 8N1, the Modbus default 8E1, then the rest of the module's list.
+    static const QVector<Format> order{formats().at(0), formats().at(3), formats().at(1), formats().at(2)};
     return order;
 }
 
-QVector<int> withFirst(int first, const QVector<int> &rest)
+template<class T>
+QVector<T> withFirst(const T &first, const QVector<T> &rest)
 {
-    QVector<int> result{first};
-    for (int value : rest)
+    QVector<T> result{first};
+    for (const T &value : rest)
         if (value != first)
             result << value;
     return result;
@@ -40,24 +34,30 @@ QVector<int> withFirst(int first, const QVector<int> &rest)
 class Plan
 {
 public:
-    void add(const LineSettings &candidate)
+    explicit Plan(const QString &port)
+        : port(port)
     {
-        const int key = (candidate.baudRate * 8 + candidate.formatRow) * 256 + candidate.address;
+    }
+
+    void add(int baudRate, const Format &format, int address)
+    {
+        const qint64 key = (qint64(baudRate) * 8 + formats().indexOf(format)) * 256 + address;
         if (!seen.contains(key)) {
             seen.insert(key);
-            order << candidate;
+            order << LineSettings{port, baudRate, format, address};
         }
     }
 
-    void addEveryAddress(int baudRate, int formatRow)
+    void addEveryAddress(int baudRate, const Format &format)
     {
         for (int address = MinAddress; address <= MaxAddress; ++address)
-            add({baudRate, formatRow, address});
+            add(baudRate, format, address);
     }
 
     QVector<LineSettings> order;
 
 private:
+    QString port;
     QSet<qint64> seen;
 };
 
@@ -66,27 +66,18 @@ private:
 QVector<LineSettings> searchOrder(const LineSettings &current)
 {
     const QVector<int> speedOrder = withFirst(current.baudRate, speedsByLikelihood());
-    const QVector<int> formatOrder = withFirst(current.formatRow, formatsByLikelihood());
-    Plan plan;
-    plan.add(Factory);
-    plan.add(current);
+    const QVector<Format> formatOrder = withFirst(current.format, formatsByLikelihood());
+    Plan plan(current.port);
+    const LineSettings factory;
+    plan.add(factory.baudRate, factory.format, factory.address);
+    plan.add(current.baudRate, current.format, current.address);
     for (int speed : withFirst(current.baudRate, {9600, 19200}))
-        for (int format : withFirst(current.formatRow, {Row8N1}))
+        for (const Format &format : withFirst(current.format, {factory.format}))
             plan.addEveryAddress(speed, format);
     for (int speed : speedOrder)
-        for (int format : formatOrder)
+        for (const Format &format : formatOrder)
             plan.addEveryAddress(speed, format);
     return plan.order;
-}
-
-int tryWaitMs(int baudRate, int formatRow)
-{
-    constexpr double GapCharacters = 3.5;
-    constexpr int TurnaroundCharacters = 10;
-    constexpr int LatencyMs = 30; // a USB adapter's 16 ms latency timer, and the event loop
-    const double characters = IdentificationRequestBytes + GapCharacters + IdentificationReplyBytes
-                              + TurnaroundCharacters;
-    return int(std::ceil(characters * characterBits(formatRow) * 1000.0 / baudRate)) + LatencyMs;
 }
 
 } // namespace zt::line

@@ -1,6 +1,6 @@
 #include "rtuprovider.h"
 
-#include "linetiming.h"
+#include "line/linetiming.h"
 #include "logging.h"
 
 #include <QCoreApplication>
@@ -54,24 +54,24 @@ QString RtuProvider::writeStatusText(int serverAddress, int address, quint16 fir
         .arg(hex4(address), hex4(firstValue));
 }
 
-void RtuProvider::openPort(RtuSettings sett, bool tcp)
+void RtuProvider::openPort(const zt::line::LineSettings &line, bool tcp)
 {
     Q_UNUSED(tcp)
     if (modbusDevice && modbusDevice->state() == QModbusDevice::ConnectedState) {
         qCWarning(lcModbus) << "Соединение уже установленно!!!";
         return;
     }
-    qCDebug(lcModbus).noquote() << "Modbus device - " + sett.portName.toString();
+    qCDebug(lcModbus).noquote() << "Modbus device - " + line.port;
 
     modbusDevice = new QModbusRtuSerialMaster(this);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialPortNameParameter, sett.portName);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialParityParameter, sett.parity);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialDataBitsParameter, sett.dataBits);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialStopBitsParameter, sett.stopBits);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialBaudRateParameter, sett.baudRate);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialPortNameParameter, line.port);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialParityParameter, line.format.parity);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialDataBitsParameter, line.format.dataBits);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialStopBitsParameter, line.format.stopBits);
+    modbusDevice->setConnectionParameter(QModbusDevice::SerialBaudRateParameter, line.baudRate);
     modbusDevice->setNumberOfRetries(0);
-    baudRate = sett.baudRate.toInt();
-    characterBits = zt::line::characterBits(sett);
+    baudRate = line.baudRate;
+    characterBits = zt::line::characterBits(line.format);
     connect(modbusDevice, &QModbusDevice::stateChanged, this, &RtuProvider::onStateChanged);
     // The client's own serial port tells when bytes arrive; it reads them
     // first, this only notes the time. Without it every retry counts the
@@ -95,7 +95,7 @@ void RtuProvider::openPort(RtuSettings sett, bool tcp)
     connect(modbusDevice, &QModbusDevice::errorOccurred, this, &RtuProvider::onDeviceError);
 
     emit sendStatus(QCoreApplication::translate("RtuProvider", "RTU порт %1 (%2) открыт: %3")
-                        .arg(name, QString::number(sett.baudRate.toInt()), sett.portName.toString()));
+                        .arg(name, QString::number(line.baudRate), line.port));
     emit openDevice();
     opened = true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "rtusettings.h"
+#include "line/linesettings.h"
+#include "modbus/registertype.h"
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -75,7 +76,7 @@ public slots:
     ushort getData(int addr, RegType reg = RegType::HoldingRegisters);
     QVector<quint16> getDatas(int addr, RegType reg = RegType::HoldingRegisters);
     void errorWR();
-    void openPort(RtuSettings sett, bool tcp = false);
+    void openPort(const zt::line::LineSettings &line, bool tcp = false);
     void closePort();
     void onReadDataEnd();
     void onWriteDataEnd();

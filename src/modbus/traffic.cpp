@@ -4,38 +4,15 @@
 
 namespace zt::traffic {
 
+using namespace zt::line;
+
 namespace {
-
-constexpr quint8 ExceptionFlag = 0x80;
-constexpr int CrcBytes = 2;
-
-// Function codes whose data this view spells out.
-enum Function : quint8 {
-    ReadCoils = 0x01,
-    ReadDiscreteInputs = 0x02,
-    ReadHoldingRegisters = 0x03,
-    ReadInputRegisters = 0x04,
-    WriteSingleCoil = 0x05,
-    WriteSingleRegister = 0x06,
-    WriteMultipleCoils = 0x0F,
-    WriteMultipleRegisters = 0x10,
-};
 
 constexpr auto SentPrefix = "(RTU client) Sent Serial ADU: 0x";
 constexpr auto ReceivedPrefix = "(RTU client) Received ADU: ";
 constexpr auto BufferPrefix = "(RTU client) Response buffer: ";
 constexpr auto PendingPrefix = "(RTU client) Pending buffer: ";
 constexpr auto TimeoutPrefix = "(RTU client) Receive timeout:";
-
-int byteAt(const QByteArray &bytes, int i)
-{
-    return i < bytes.size() ? quint8(bytes.at(i)) : -1;
-}
-
-int wordAt(const QByteArray &bytes, int i)
-{
-    return i + 1 < bytes.size() ? byteAt(bytes, i) << 8 | byteAt(bytes, i + 1) : -1;
-}
 
 // `count` registers from `at` on, as far as the frame holds them.
 QVector<quint16> wordsFrom(const QByteArray &bytes, int at, int count)
@@ -46,17 +23,11 @@ QVector<quint16> wordsFrom(const QByteArray &bytes, int at, int count)
     return words;
 }
 
-bool crcMatches(const QByteArray &adu)
-{
-    const int n = adu.size();
-    return n >= 4 && zt::line::crc16(adu.left(n - CrcBytes)) == (byteAt(adu, n - 2) | byteAt(adu, n - 1) << 8);
-}
-
 // The hex digits after `prefix`, in or out of the quotes QDebug puts
 // around a byte array.
 QByteArray hexAfter(const QString &message, const char *prefix)
 {
-    QStringRef hex = message.midRef(int(qstrlen(prefix))).trimmed();
+    QStringView hex = QStringView(message).mid(int(qstrlen(prefix))).trimmed();
     if (hex.startsWith(QLatin1Char('"')) && hex.endsWith(QLatin1Char('"')))
         hex = hex.mid(1, hex.size() - 2);
     return QByteArray::fromHex(hex.toLatin1());

@@ -30,7 +30,9 @@ const QMap<QString, QStringList> groups = {
 bool presetRegisters(const QString &port, const QVector<QPair<int, quint16>> &writes)
 {
     RtuProvider provider(QStringLiteral("preset"), 1);
-    provider.openPort(RtuSettings{port, 9600, 8, 0, 1});
+    zt::line::LineSettings line;
+    line.port = port;
+    provider.openPort(line);
     if (!provider.opened)
         return false;
     int ended = 0;

@@ -51,7 +51,9 @@ void tst_TrafficView::showsEachFrameAndItsOutcome()
     TrafficDock dock(&prompts);
     dock.toggleViewAction()->trigger();
     RtuProvider provider(QStringLiteral("test"), 1);
-    provider.openPort(RtuSettings{sim.programPort(), 9600, 8, 0, 1});
+    zt::line::LineSettings line;
+    line.port = sim.programPort();
+    provider.openPort(line);
     QSignalSpy taken(&provider, &RtuProvider::readDataEnd);
     QSignalSpy failed(&provider, &RtuProvider::readDataError);
     provider.readDatas(0x2000, 15);

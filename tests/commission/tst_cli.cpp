@@ -82,6 +82,8 @@ void tst_Cli::writeVerifiesTheFile_data()
                                    << "Выход сразу" << none << Signals{SIGINT, SIGINT};
     QTest::newRow("1200 baud") << lower << QStringList() << 2 << Addresses() << "Недопустимая скорость: 1200 (2400,"
                                << QStringList{"--baud", "1200"} << Signals();
+    QTest::newRow("7E1") << lower << QStringList() << 2 << Addresses() << "Недопустимый формат: 7E1"
+                         << QStringList{"--format", "7E1"} << Signals();
 }
 
 void tst_Cli::writeVerifiesTheFile()

@@ -1,6 +1,8 @@
-// Line settings, the order and pace of a module search, and what a raw
+// Line formats, the order and pace of a module search, and what a raw
 // answer on the line means.
 
+#include "line/linetiming.h"
+#include "line/rawanswer.h"
 #include "line/rtuframe.h"
 #include "line/searchplan.h"
 #include "modbus/portenumerator.h"
@@ -15,6 +17,8 @@ class tst_Line : public QObject
     Q_OBJECT
 
 private slots:
+    void format_data();
+    void format();
     void searchOrder_data();
     void searchOrder();
     void searchTriesEverySettingOnce();
@@ -58,6 +62,33 @@ void tst_Line::portCheck()
     QTEST(ports.state(name) == PortEnumerator::PortState::Present, "present");
 }
 
+void tst_Line::format_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("name"); // empty: not a format
+    QTest::addColumn<bool>("valid");   // one a module can have
+
+    QTest::newRow("8N1") << "8N1" << "8N1" << true;
+    QTest::newRow("8e1") << "8e1" << "8E1" << true;
+    QTest::newRow("8O1") << "8O1" << "8O1" << true;
+    QTest::newRow("8N2") << "8N2" << "8N2" << true;
+    QTest::newRow("7E1") << "7E1" << "7E1" << false;
+    QTest::newRow("8O2") << "8O2" << "8O2" << false;
+    QTest::newRow("8N3") << "8N3" << "" << false;
+    QTest::newRow("empty") << "" << "" << false;
+}
+
+void tst_Line::format()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    Format format;
+    QCOMPARE(parseFormat(text, &format), !name.isEmpty());
+    if (!name.isEmpty())
+        QCOMPARE(formatName(format), name);
+    QTEST(isValidFormat(format) && !name.isEmpty(), "valid");
+}
+
 void tst_Line::searchOrder_data()
 {
     QTest::addColumn<int>("speed");
@@ -82,13 +113,13 @@ void tst_Line::searchOrder()
     QFETCH(int, address);
     QFETCH(int, index);
     QFETCH(QString, candidate);
-    QCOMPARE(describe(zt::line::searchOrder({speed, format, address}).at(index)), candidate);
+    QCOMPARE(describe(zt::line::searchOrder({QString(), speed, formats().at(format), address}).at(index)), candidate);
 }
 
 void tst_Line::searchTriesEverySettingOnce()
 {
     QSet<QString> seen;
-    for (const LineSettings &candidate : zt::line::searchOrder({57600, 2, 200})) {
+    for (const LineSettings &candidate : zt::line::searchOrder({QString(), 57600, formats().at(2), 200})) {
         QVERIFY(isValid(candidate));
         seen.insert(describe(candidate));
     }
@@ -113,7 +144,7 @@ void tst_Line::tryWait()
     QFETCH(int, speed);
     QFETCH(int, format);
     QFETCH(int, ms);
-    QCOMPARE(tryWaitMs(speed, format), ms);
+    QCOMPARE(tryWaitMs({QString(), speed, formats().at(format), 1}), ms);
 }
 
 void tst_Line::classify_data()
@@ -125,11 +156,7 @@ void tst_Line::classify_data()
 
     const QByteArray request = QByteArray::fromHex("01032000000f0e0e");
     QCOMPARE(identificationRequest(1), request);
-    auto frame = [](QByteArray bytes) {
-        const quint16 crc = crc16(bytes);
-        return bytes + char(crc & 0xFF) + char(crc >> 8);
-    };
-    const QByteArray reply = frame(QByteArray::fromHex("01031e07e5") + QByteArray(28, '\0'));
+    const QByteArray reply = withCrc(QByteArray::fromHex("01031e07e5") + QByteArray(28, '\0'));
     QByteArray inverted = reply;
     for (char &byte : inverted)
         byte = char(~byte);
@@ -142,7 +169,7 @@ void tst_Line::classify_data()
     QTest::newRow("bad CRC") << reply.left(34) + 'x' << int(Answer::Garbage) << 0 << 0;
     QTest::newRow("reply") << reply << int(Answer::Reply) << 1 << 2021;
     QTest::newRow("noise, then the reply") << QByteArray("\x00\xff", 2) + reply << int(Answer::Reply) << 1 << 2021;
-    QTest::newRow("another address") << frame(QByteArray::fromHex("11031e07e5") + QByteArray(28, '\0'))
+    QTest::newRow("another address") << withCrc(QByteArray::fromHex("11031e07e5") + QByteArray(28, '\0'))
                                      << int(Answer::OtherAddress) << 17 << 2021;
     QTest::newRow("exception 02") << QByteArray::fromHex("018302c0f1") << int(Answer::Exception) << 1 << 2;
 }

@@ -1,4 +1,4 @@
-#include "modbus/linetiming.h"
+#include "line/linetiming.h"
 
 #include <QtTest>
 
@@ -43,7 +43,7 @@ void TstLineTiming::responseTimeout()
     QFETCH(int, parity);
     QFETCH(int, timeoutMs);
     const QModbusDataUnit unit(QModbusDataUnit::RegisterType(table), 0, quint16(count));
-    const int bits = characterBits(RtuSettings{QStringLiteral("tty"), baudRate, 8, parity, 1});
+    const int bits = characterBits({8, QSerialPort::Parity(parity), QSerialPort::OneStop});
     QCOMPARE(responseTimeoutMs(unit, write ? Direction::Write : Direction::Read, baudRate, bits), timeoutMs);
 }
 

@@ -1,6 +1,7 @@
 // ztsim on the line: whom it answers, what it logs, the faults it injects
 // and the pace of its replies.
 
+#include "line/rtuframe.h"
 #include "mbpoll.h"
 #include "simfixture.h"
 
@@ -11,25 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-quint16 crc16(const QByteArray &data)
-{
-    quint16 crc = 0xFFFF;
-    for (char c : data) {
-        crc ^= quint8(c);
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc & 1) ? quint16((crc >> 1) ^ 0xA001) : quint16(crc >> 1);
-    }
-    return crc;
-}
-
-QByteArray withCrc(QByteArray frame)
-{
-    const quint16 crc = crc16(frame);
-    frame.append(char(crc & 0xFF));
-    frame.append(char(crc >> 8));
-    return frame;
-}
 
 // Median time from sending a request to the last byte of a sound reply of
 // `replyLength` bytes; -1 when a reply is missing or damaged.
@@ -50,7 +32,7 @@ double medianRoundTripMs(const QString &portName, const QByteArray &request, int
             if (port.waitForReadyRead(50))
                 reply += port.readAll();
         const double ms = timer.nsecsElapsed() / 1e6;
-        if (reply.size() != replyLength || withCrc(reply.left(replyLength - 2)) != reply)
+        if (reply.size() != replyLength || zt::line::withCrc(reply.left(replyLength - 2)) != reply)
             return -1;
         times.append(ms);
     }
@@ -174,7 +156,7 @@ void TestZtsimLine::faults()
 void TestZtsimLine::paceMatchesLineTime()
 {
     // Read 56 registers from 0x2400: an 8-byte request, a 117-byte reply.
-    const QByteArray request = withCrc(QByteArray::fromHex("0103240000" "38"));
+    const QByteArray request = zt::line::withCrc(QByteArray::fromHex("0103240000" "38"));
     const int replyLength = 5 + 2 * 56;
     const double charMs = 10 * 1000.0 / 9600;  // 8N1: ten bits a byte
     // The request's own line time, the silence, the reply.

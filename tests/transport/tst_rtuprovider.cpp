@@ -38,9 +38,11 @@ public:
     QList<QModbusDataUnit> units;
 };
 
-RtuSettings lineSettings(const QString &port)
+zt::line::LineSettings lineSettings(const QString &port)
 {
-    return RtuSettings{port, 9600, 8, 0, 1};
+    zt::line::LineSettings line; // 9600 8N1, address 1
+    line.port = port;
+    return line;
 }
 
 double processCpuSeconds()

@@ -66,7 +66,9 @@ void MainWindow::searchModule()
                 }
             });
 
-    if (!search->start(port, lineSettings)) {
+    zt::line::LineSettings line = lineSettings;
+    line.port = port;
+    if (!search->start(line)) {
         delete search;
         delete progress;
         prompts->critical(this, msg::ErrorTitle, openFailureText(port));

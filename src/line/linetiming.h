@@ -1,16 +1,17 @@
 #pragma once
 
-#include "rtusettings.h"
+#include "line/linesettings.h"
 
 #include <QModbusDataUnit>
 
 // Time on the serial line. Qt's RTU client times a request from its send to
 // the last byte of the reply, so one fixed time-out cuts off a long reply
-// that began in time; these functions size the time-out to the request.
+// that began in time; these functions size the time-out to the request, and
+// the module search's wait to the line it tries.
 namespace zt::line {
 
 // Bits of one character: start bit, data bits, parity bit, stop bits.
-int characterBits(const RtuSettings &settings);
+int characterBits(const Format &format);
 
 enum class Direction { Read, Write };
 
@@ -18,8 +19,8 @@ enum class Direction { Read, Write };
 int requestBytes(const QModbusDataUnit &unit, Direction direction);
 int replyBytes(const QModbusDataUnit &unit, Direction direction);
 
-// Milliseconds that `bytes` take on the line, rounded up.
-int transmissionMs(int bytes, int baudRate, int characterBits);
+// Milliseconds that `characters` take on the line, rounded up.
+int charactersMs(double characters, int baudRate, int characterBits);
 
 // The silence that ends a frame: 3.5 characters, rounded up.
 int frameGapMs(int baudRate, int characterBits);
@@ -31,5 +32,12 @@ constexpr int AnswerWithinMs = 1000;
 // request and its expected reply take on the line.
 int responseTimeoutMs(const QModbusDataUnit &unit, Direction direction, int baudRate,
                       int characterBits);
+
+// How long one try of the module search listens for the identification
+// answer: the request and the answer on the line, the frame gap between
+// them, a few characters for the module to turn round, and the latency of a
+// USB adapter and the event loop. A late answer is not lost: it names its
+// address, and the next try still recognises it.
+int tryWaitMs(const LineSettings &line);
 
 } // namespace zt::line

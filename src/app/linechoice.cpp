@@ -24,7 +24,7 @@ constexpr auto AddressKey = "line/address";
 void store(QSettings *settings, const zt::line::LineSettings &line)
 {
     settings->setValue(SpeedKey, line.baudRate);
-    settings->setValue(FormatKey, zt::line::formatName(line.formatRow));
+    settings->setValue(FormatKey, zt::line::formatName(line.format));
     settings->setValue(AddressKey, line.address);
 }
 } // namespace
@@ -33,10 +33,10 @@ void store(QSettings *settings, const zt::line::LineSettings &line)
 void MainWindow::setUpLineSettings()
 {
     namespace line = zt::line;
-    const line::LineSettings stored{appSettings->value(SpeedKey).toInt(),
-                                    line::formatRowOfName(appSettings->value(FormatKey).toString()),
-                                    appSettings->value(AddressKey).toInt()};
-    if (line::isValid(stored))
+    line::LineSettings stored;
+    stored.baudRate = appSettings->value(SpeedKey).toInt();
+    stored.address = appSettings->value(AddressKey).toInt();
+    if (line::parseFormat(appSettings->value(FormatKey).toString(), &stored.format) && line::isValid(stored))
         lineSettings = stored;
 
     lineStatus = new QLabel(statusBarWidget);

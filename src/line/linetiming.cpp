@@ -1,12 +1,15 @@
-#include "linetiming.h"
+#include "line/linetiming.h"
 
-#include <QSerialPort>
+#include "module/registers.h"
+
+#include <cmath>
 
 namespace zt::line {
 
 namespace {
 
 constexpr int FrameOverhead = 3; // server address and CRC
+constexpr double FrameGapCharacters = 3.5;
 
 bool isBitTable(const QModbusDataUnit &unit)
 {
@@ -22,12 +25,12 @@ int dataBytes(const QModbusDataUnit &unit)
 
 } // namespace
 
-int characterBits(const RtuSettings &settings)
+int characterBits(const Format &format)
 {
-    const bool parity = settings.parity.toInt() != QSerialPort::NoParity;
+    const bool parity = format.parity != QSerialPort::NoParity;
     // One and a half stop bits count as two: a time-out errs on the long side.
-    const int stopBits = settings.stopBits.toInt() == QSerialPort::OneStop ? 1 : 2;
-    return 1 + settings.dataBits.toInt() + (parity ? 1 : 0) + stopBits;
+    const int stopBits = format.stopBits == QSerialPort::OneStop ? 1 : 2;
+    return 1 + format.dataBits + (parity ? 1 : 0) + stopBits;
 }
 
 int requestBytes(const QModbusDataUnit &unit, Direction direction)
@@ -46,24 +49,31 @@ int replyBytes(const QModbusDataUnit &unit, Direction direction)
     return direction == Direction::Read ? FrameOverhead + 2 + dataBytes(unit) : FrameOverhead + 5;
 }
 
-int transmissionMs(int bytes, int baudRate, int characterBits)
+int charactersMs(double characters, int baudRate, int characterBits)
 {
-    const qint64 bits = qint64(bytes) * characterBits * 1000;
-    return int((bits + baudRate - 1) / baudRate);
+    return int(std::ceil(characters * characterBits * 1000 / baudRate));
 }
 
 int frameGapMs(int baudRate, int characterBits)
 {
-    const qint64 bits = qint64(7) * characterBits * 1000; // 3.5 characters, doubled
-    const qint64 twice = 2 * qint64(baudRate);
-    return int((bits + twice - 1) / twice);
+    return charactersMs(FrameGapCharacters, baudRate, characterBits);
 }
 
 int responseTimeoutMs(const QModbusDataUnit &unit, Direction direction, int baudRate,
                       int characterBits)
 {
     const int bytes = requestBytes(unit, direction) + replyBytes(unit, direction);
-    return AnswerWithinMs + transmissionMs(bytes, baudRate, characterBits);
+    return AnswerWithinMs + charactersMs(bytes, baudRate, characterBits);
+}
+
+int tryWaitMs(const LineSettings &line)
+{
+    constexpr int TurnaroundCharacters = 10;
+    constexpr int LatencyMs = 30; // a USB adapter's 16 ms latency timer, and the event loop
+    const QModbusDataUnit identification(QModbusDataUnit::HoldingRegisters, reg::IdentBlock, reg::IdentCount);
+    const double characters = requestBytes(identification, Direction::Read) + FrameGapCharacters
+                              + replyBytes(identification, Direction::Read) + TurnaroundCharacters;
+    return charactersMs(characters, line.baudRate, characterBits(line.format)) + LatencyMs;
 }
 
 } // namespace zt::line
