@@ -1226,10 +1226,6 @@ Try connecting again.</translation>
         <source>Не удалось запустить программу установки %1</source>
         <translation>Could not start installer %1</translation>
     </message>
-    <message>
-        <source>Не удалось открыть окно обновления: %1</source>
-        <translation>Could not open the update window: %1</translation>
-    </message>
 </context>
 <context>
     <name>zt::calibration</name>

@@ -242,7 +242,7 @@ private:
     QTimer *pollTimer = nullptr;
     quint16 moduleCode = 0;
 
-    QDialog *updateDialog = nullptr;  // from the update check's library
+    QDialog *updateDialog = nullptr;
     AboutDialog *aboutDialog = nullptr;
 
     QStringList namedPorts;

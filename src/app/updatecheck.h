@@ -4,8 +4,6 @@
 
 #include <functional>
 
-class QDialog;
-class QWidget;
 class UserPrompts;
 
 // How a verified installer was handed on.
@@ -29,17 +27,3 @@ struct UpdateDialogOptions
     // the folder is opened.
     std::function<InstallerStart(const QString &path)> startInstaller;
 };
-
-// The update check lives in a library of its own, loaded the first time
-// "Обновление ПО" is used, so that its code and libsodium do not load with
-// every start of the program (Qt Network does: Qt SerialBus needs it). Its
-// entry point, by the name UpdateDialogEntry:
-using CreateUpdateDialog = QDialog *(const QString &programName, const QString &version,
-                                     const UpdateDialogOptions &options, QWidget *parent);
-constexpr auto UpdateDialogEntry = "zt_create_update_dialog";
-
-// Loads the library from `dir` and makes the dialog; it is accepted only
-// once an installer has started. Null, with the reason in *error, when the
-// library cannot be loaded.
-QDialog *createUpdateDialog(const QString &dir, const QString &programName, const QString &version,
-                            UpdateDialogOptions options, QWidget *parent, QString *error);

@@ -32,8 +32,7 @@ class UpDateDialog : public QDialog
 public:
     enum LoadMode { LoadJson = 0, ParseJson = 1, LoadSetup = 2, Done = 3, LoadSignature = 4 };
 
-    // options.prompts must be set: the real boxes are the program's, which
-    // createUpdateDialog() hands over.
+    // options.prompts must be set: the window hands over its own.
     UpDateDialog(const QString &programName, const QString &version,
                  const UpdateDialogOptions &options = {}, QWidget *parent = nullptr);
     ~UpDateDialog() override;

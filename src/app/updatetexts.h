@@ -29,6 +29,5 @@ constexpr Text SaveFailed{QT_TRANSLATE_NOOP("updmsg", "Не удалось со�
 constexpr Text StartFailed{QT_TRANSLATE_NOOP("updmsg", "Не удалось запустить программу установки %1")};
 
 // A critical box of the main window when the update check's library is missing.
-constexpr Text NotLoaded{QT_TRANSLATE_NOOP("updmsg", "Не удалось открыть окно обновления: %1")};
 
 } // namespace updmsg
