@@ -62,7 +62,12 @@ bool MainWindow::portReady(const QString &name)
     }
     using State = PortEnumerator::PortState;
     const State state = portEnumerator->state(name);
-    if (state == State::Gone && !(namedPorts.contains(name) && QFileInfo::exists(name))) {
+    // A port named on the command line may be missing from the system's list:
+    // on POSIX its device file tells whether it is there, on Windows only
+    // opening it does.
+    const bool named = namedPorts.contains(name)
+        && (PortEnumerator::hostNaming() == PortEnumerator::Naming::Windows || QFileInfo::exists(name));
+    if (state == State::Gone && !named) {
         prompts->critical(this, msg::ErrorTitle, msg::PortGone);
         return false;
     }
