@@ -5,6 +5,7 @@
 #include "../support/settingstext.h"
 
 #include <QAction>
+#include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -15,6 +16,8 @@ class tst_WindowCommission : public QObject
 private slots:
     void fileWriteIsVerified();
     void compareWritesNothing();
+    void saveIsTheCliSave_data();
+    void saveIsTheCliSave();
 
 private:
     QString file(const QByteArray &text)
@@ -64,6 +67,37 @@ void tst_WindowCommission::compareWritesNothing()
                                 "Канал 0: верхняя граница | 1000 | 400"}));
     QCOMPARE(h.sim.acceptedWrites().size(), writes);
     QVERIFY(h.prompts.boxes.isEmpty());
+}
+
+void tst_WindowCommission::saveIsTheCliSave_data()
+{
+    QTest::addColumn<QString>("type");
+    for (const char *type : {"ZT-2TI-2AO", "ZT-1TI-2AO", "ZT-1RTD-2AO", "ZT-2P-2AO", "ZT-1AI-2AO", "PLB-2RTD-4-20-M"})
+        QTest::newRow(type) << type;
+}
+
+// The window's "Сохранить" and `ztconfig-cli save` write the same file for
+// the same module.
+void tst_WindowCommission::saveIsTheCliSave()
+{
+    QFETCH(QString, type);
+    WindowHarness h;
+    QVERIFY(h.start(type));
+    QVERIFY(h.connectAndPoll());
+    const QString fromWindow = dir.filePath(type + ".window.ztset");
+    h.prompts.files << fromWindow;
+    h.widget<QAction>("action_file_save")->trigger();
+    h.clickConnect();  // the port goes back for the CLI
+    QVERIFY(QTest::qWaitFor([&] { return h.isIdle(); }, 3000));
+
+    const QString fromCli = dir.filePath(type + ".cli.ztset");
+    QProcess cli;
+    cli.start(ZTCONFIG_CLI, {"save", fromCli, "--port", h.sim.programPort()});
+    QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(cli.exitCode(), 0);
+    QFile a(fromWindow), b(fromCli);
+    QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(a.readAll()), QString::fromUtf8(b.readAll()));
 }
 
 QTEST_MAIN(tst_WindowCommission)
