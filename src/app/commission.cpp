@@ -113,7 +113,10 @@ void MainWindow::on_action_file_report_triggered()
                   [this, path](const ModuleState &state) {
         zt::commission::ReportInput input;
         input.time = QDateTime::currentDateTime();
-        input.port = ui->cbPorts->currentText();
+        // The port and the line, as ztconfig-cli's record names them.
+        zt::line::LineSettings line = lineSettings;
+        line.port = linePort;
+        input.port = zt::line::describeWithPort(line);
         input.state = state;
         if (lastFileWritten.on == provider) {
             input.settingsFile = lastFileWritten.path;

@@ -105,7 +105,6 @@ constexpr auto Nothing = "нет";
 
 constexpr auto ReportSaved = "Запись о модуле %1 сохранена в %2";
 constexpr auto ReportFailed = "Не удалось записать %1: %2";
-constexpr auto PortInWords = "%1, %2";  // the port, then the line
 
 constexpr auto BadDialect = QT_TRANSLATE_NOOP("cli", "Недопустимый формат CSV: %1 (ru или rfc4180)");
 constexpr auto CsvFailed = QT_TRANSLATE_NOOP("cli", "Запись CSV прервана: %1");

@@ -102,11 +102,6 @@ bool Commands::loadFile(const QString &path, zt::ModuleSettings *file, int *code
     return false;
 }
 
-QString Commands::portInWords() const
-{
-    return utf8(text::PortInWords).arg(inv.line.port, zt::line::describe(inv.line));
-}
-
 int Commands::identify()
 {
     int code;
@@ -203,7 +198,7 @@ int Commands::report()
         input.differences = zt::commission::differences(zt::commission::settingsOf(session.state()), file);
     }
     input.time = QDateTime::currentDateTime();
-    input.port = portInWords();
+    input.port = zt::line::describeWithPort(inv.line);
     input.state = session.state();
     QString error;
     if (!zt::report::writePdf(zt::commission::reportHtml(input), inv.file, &error)) {

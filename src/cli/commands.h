@@ -36,7 +36,6 @@ private:
     void sayWhatTheModuleHolds(const zt::ModuleSettings &file, const QVector<zt::commission::Difference> &found);
     void sayWhatWasWritten(const QVector<zt::filewrite::Step> &steps, int confirmed, int sent,
                            const QVector<zt::commission::Difference> &found);
-    QString portInWords() const;
 
     const Invocation &inv;
     zt::commission::ModuleSession session;

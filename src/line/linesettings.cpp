@@ -89,6 +89,11 @@ QString describe(const LineSettings &settings)
         .arg(settings.address);
 }
 
+QString describeWithPort(const LineSettings &settings)
+{
+    return settings.port + QStringLiteral(", ") + describe(settings);
+}
+
 bool followModuleRegister(LineSettings *settings, int address, quint16 value)
 {
     switch (address) {

@@ -56,6 +56,9 @@ bool isValid(const LineSettings &settings); // all three; the port is not judged
 
 // As the status bar shows it: "9600 8N1, адрес 1".
 QString describe(const LineSettings &settings);
+// With the port first, as the module record names the line:
+// "/dev/ttyUSB0, 9600 8N1, адрес 1".
+QString describeWithPort(const LineSettings &settings);
 
 // The settings after the module took `value` into its own address, speed or
 // format register; false for any other register or a value outside the lists.
