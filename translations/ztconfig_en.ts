@@ -742,6 +742,10 @@
         <source>Не удалось открыть окно графика: %1</source>
         <translation>Could not open the trend window: %1</translation>
     </message>
+    <message>
+        <source>В этой сборке программы нет окна графика</source>
+        <translation>This build of the program has no trend window</translation>
+    </message>
 </context>
 <context>
     <name>UpDateDialog</name>

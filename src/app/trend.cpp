@@ -20,6 +20,12 @@ void MainWindow::setUpTrend()
     QAction *show = ui->menu_2->addAction(QCoreApplication::translate(trendtext::Context, trendtext::MenuAction), this, &MainWindow::showTrend);
     show->setObjectName(QStringLiteral("action_trend"));
     show->setFont(ui->action_demo->font());
+#if !ZT_TREND_WINDOW
+    // Built without Qwt: the samples are still kept, only not drawn.
+    show->setEnabled(false);
+    show->setToolTip(QCoreApplication::translate(trendtext::Context, trendtext::NotBuilt));
+    ui->menu_2->setToolTipsVisible(true);
+#endif
 
     connect(this, &MainWindow::liveValuesRead, this, [this](const zt::LiveValues &live) {
         trendSamples->append(QDateTime::currentMSecsSinceEpoch(), live);

@@ -11,6 +11,8 @@ constexpr auto MenuAction = QT_TRANSLATE_NOOP("TrendWindow", "&График");
 constexpr auto Title = QT_TRANSLATE_NOOP("TrendWindow", "График");
 // %1: why the window's library did not load.
 constexpr auto NotLoaded = QT_TRANSLATE_NOOP("TrendWindow", "Не удалось открыть окно графика: %1");
+// The tip of the disabled menu entry in a build without Qwt.
+constexpr auto NotBuilt = QT_TRANSLATE_NOOP("TrendWindow", "В этой сборке программы нет окна графика");
 
 // The plots' axes and legends; %1 is the channel number or the input's unit.
 constexpr auto Temperature = QT_TRANSLATE_NOOP("TrendWindow", "Температура, °C");

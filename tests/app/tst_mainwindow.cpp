@@ -40,6 +40,7 @@ private slots:
     void startUpRunsNoHandler();
     void portsAppearInEnumerationOrder();
     void actionsOutsideMenus();
+    void trendEntryOfTheBuild();
     void offlineSelectionShowsTheType_data();
     void offlineSelectionShowsTheType();
     void screenReadersNameEveryControl();
@@ -147,6 +148,18 @@ void tst_MainWindow::actionsOutsideMenus()
     QVERIFY(inMenus.contains(QStringLiteral("Офлайн режим")));
     QVERIFY(!inMenus.contains(QStringLiteral("Сохранить как...")));
     QVERIFY(!inMenus.contains(QStringLiteral("Разрешить калибровку")));
+}
+
+// A build without Qwt keeps the entry, disabled, and says why.
+void tst_MainWindow::trendEntryOfTheBuild()
+{
+    FakePrompts prompts;
+    FakePorts ports;
+    MainWindow window(fakeOptions(&prompts, &ports));
+    auto *entry = window.findChild<QAction *>(QStringLiteral("action_trend"));
+    QVERIFY(entry);
+    QCOMPARE(entry->isEnabled(), bool(ZT_TREND_WINDOW));
+    QCOMPARE(entry->toolTip().startsWith(QStringLiteral("В этой сборке")), !ZT_TREND_WINDOW);
 }
 
 void tst_MainWindow::offlineSelectionShowsTheType_data()
