@@ -58,7 +58,12 @@ void install(QCoreApplication *app, const QString &language)
         keepCatalogue();
         load(app, QStringLiteral("ztconfig_en"), QStringLiteral(":/i18n"));
     } else {
-        load(app, QStringLiteral("qtbase_ru"), QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        const QString qtCatalogues = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+#else
+        const QString qtCatalogues = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+#endif
+        load(app, QStringLiteral("qtbase_ru"), qtCatalogues);
     }
 }
 

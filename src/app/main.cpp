@@ -82,9 +82,12 @@ int main(int argc, char **argv)
                    stderr);
         return 2;
     }
-    // Sharp on high-density screens: Qt 5 scales only when asked to.
+    // Sharp on high-density screens: Qt 5 scales only when asked to, Qt 6
+    // always does.
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     describeApplication();
     QApplication::setDesktopFileName(QStringLiteral("ru.morvane.ztconfig"));

@@ -5,9 +5,18 @@
 
 #include <QCoreApplication>
 #include <QModbusReply>
-#include <QModbusRtuSerialMaster>
 #include <QSerialPort>
 #include <QTimer>
+#include <QVariant>
+
+// Qt 6 renamed the RTU master a client; nothing else of it changed here.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 2, 0)
+#include <QModbusRtuSerialClient>
+using RtuClient = QModbusRtuSerialClient;
+#else
+#include <QModbusRtuSerialMaster>
+using RtuClient = QModbusRtuSerialMaster;
+#endif
 
 namespace {
 
@@ -63,7 +72,7 @@ void RtuProvider::openPort(const zt::line::LineSettings &line, bool tcp)
     }
     qCDebug(lcModbus).noquote() << "Modbus device - " + line.port;
 
-    modbusDevice = new QModbusRtuSerialMaster(this);
+    modbusDevice = new RtuClient(this);
     modbusDevice->setConnectionParameter(QModbusDevice::SerialPortNameParameter, line.port);
     modbusDevice->setConnectionParameter(QModbusDevice::SerialParityParameter, line.format.parity);
     modbusDevice->setConnectionParameter(QModbusDevice::SerialDataBitsParameter, line.format.dataBits);
@@ -126,7 +135,7 @@ void RtuProvider::shutDownClient()
         reply->deleteLater();
     }
     outstanding.clear();
-    QModbusRtuSerialMaster *client = modbusDevice;
+    QModbusClient *client = modbusDevice;
     modbusDevice = nullptr;
     client->disconnect(this);
     client->disconnectDevice();

@@ -13,7 +13,7 @@
 #include <QVector>
 
 class QModbusReply;
-class QModbusRtuSerialMaster;
+class QModbusClient;
 class QTimer;
 
 // The program's only way to the serial line: one Modbus RTU client, opened
@@ -110,7 +110,7 @@ private:
     int serverAddress;
     QString name;
     QModbusDataUnit lastUnit;
-    QModbusRtuSerialMaster *modbusDevice = nullptr;
+    QModbusClient *modbusDevice = nullptr; // the RTU client
     QMap<int, QMap<int, QModbusDataUnit>> cache;
     QSet<QModbusReply *> outstanding;
     QString lastOpenError;

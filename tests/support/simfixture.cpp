@@ -18,10 +18,17 @@ constexpr int kTerminateGraceMs = 2000;
 
 // A child that is ended with the test: if the test process dies without
 // its destructors (a crash, a CTest timeout), the kernel sends SIGTERM.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+class ChildProcess : public QProcess {
+public:
+    ChildProcess() { setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); }); }
+};
+#else
 class ChildProcess : public QProcess {
 protected:
     void setupChildProcess() override { prctl(PR_SET_PDEATHSIG, SIGTERM); }
 };
+#endif
 
 void endProcess(std::unique_ptr<QProcess> &process)
 {
