@@ -67,7 +67,8 @@ void TstSettingsFile::load_data()
     QTest::newRow("not INI") << QByteArray("[MODUL\nName=ZT-1TI-1AO\n") << defaults << sf::Status::FormatError << "1";
     QTest::newRow("twice") << QByteArray("[CHANAL0]\nTI=true\n[CHANAL0]\nTI=false\n") << defaults << sf::Status::FormatError << "4";
     // A value the settings store would turn into an object: never read as one.
-    QTest::newRow("@Variant name") << QByteArray("[MODUL]\nName=@Variant(\0\0\0\t\x7f\xff\xff\xff)\n", 37)
+    static const char variant[] = "[MODUL]\nName=@Variant(\0\0\0\t\x7f\xff\xff\xff)\n";
+    QTest::newRow("@Variant name") << QByteArray(variant, sizeof variant - 1)
                                    << defaults << sf::Status::FormatError << "2";
     QTest::newRow("@ByteArray") << QByteArray("[CHANAL0]\nMINVALUE=@ByteArray(5)\n") << defaults << sf::Status::BadValue
                                 << "CHANAL0/MINVALUE";
