@@ -140,7 +140,7 @@ public:
             boxes << prompts.boxes[i].text;
         std::printf("unclean after %s: button \"%s\"%s, %s, %d transport(s), boxes: %s\n",
                     faultNames.at(fault), qPrintable(button()->text()), button()->isEnabled() ? "" : " (disabled)",
-                    live ? "polling" : "not polling", window->findChildren<RtuProvider *>().size(),
+                    live ? "polling" : "not polling", int(window->findChildren<RtuProvider *>().size()),
                     qPrintable(boxes.join(" | ")));
     }
 
@@ -179,7 +179,7 @@ int main(int argc, char **argv)
     }
 
     std::printf("soak of %.1f min, seed %u: %d cycles, %d connects, %d writes confirmed\n",
-                clock.elapsed() / 60000.0, seed, rss.size(), soak.connects, soak.writes);
+                clock.elapsed() / 60000.0, seed, int(rss.size()), soak.connects, soak.writes);
     std::printf("%-20s %9s %17s %11s %8s\n", "fault", "injected", "stayed connected", "ended idle", "unclean");
     for (const auto &[fault, o] : soak.outcomes)
         std::printf("%-20s %9d %17d %11d %8d\n", faultNames.at(fault), o.injected, o.stayedConnected,

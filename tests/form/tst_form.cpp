@@ -681,7 +681,12 @@ void TestForm::actions()
         QCOMPARE(a->font().pointSize(), pointSize);
 
     QStringList holders;
-    for (QWidget *w : a->associatedWidgets()) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    const QList<QObject *> users = a->associatedObjects();
+#else
+    const QList<QWidget *> users = a->associatedWidgets();
+#endif
+    for (QObject *w : users) {
         if (qobject_cast<QMenu *>(w) || qobject_cast<QMenuBar *>(w))
             holders << w->objectName();
     }
