@@ -254,6 +254,10 @@ QByteArray serialize(const Document &doc)
         out += '[' + s.name + ']' + eol;
         writeEntries(s.entries, &out);
     }
+    // The reader drops a byte-order mark that opens the file: a key kept
+    // from a section without a name may begin with one, and must keep it.
+    if (out.startsWith("\xEF\xBB\xBF"))
+        out.prepend("\xEF\xBB\xBF");
     return out;
 }
 

@@ -118,6 +118,12 @@ void TstSettingsFile::saveKeepsWhatItDoesNotKnow()
              QString("[CHANAL0]|AIFAST=false|INVout=false|MAXVALUE=0|MINVALUE=0|RANGE=5|RTDConnect=0|TI=false|"
                      "[CHANAL1]|AIFAST=true|INVout=true|MAXVALUE=0|MINVALUE=-40|RANGE=0|RTDConnect=0|TI=false|"
                      "[MODUL]|Name=ZT-2RTD-2AO|[OTHER]|x=1|y=@Variant(\\0)").split('|'));
+    // A kept key that begins with a byte-order mark stays a key.
+    const QString marked = write("[]\n\xEF\xBB\xBF[MODUL]=x\n");
+    QCOMPARE(sf::save(marked, s), sf::Status::Ok);
+    ModuleSettings back;
+    QCOMPARE(sf::load(marked, &back), sf::Status::Ok);
+    QCOMPARE(back, s);
     // A folder that cannot hold the file (root may write anywhere else).
     QCOMPARE(sf::save(path + "/sub", s), sf::Status::AccessError);
     // Nothing that is no settings file is replaced by the keys alone.
