@@ -27,12 +27,12 @@ uint16_t crc16(const uint8_t *data, size_t length)
     return crc;
 }
 
-bool Line::send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_point requestArrived,
-                size_t requestBytes, std::chrono::microseconds turnaround, bool corruptCrc)
+bool Line::send(const Frame &request, const std::vector<uint8_t> &pdu,
+                std::chrono::microseconds turnaround, bool corruptCrc)
 {
     std::vector<uint8_t> frame;
     frame.reserve(pdu.size() + 3);
-    frame.push_back(server);
+    frame.push_back(request.server);
     frame.insert(frame.end(), pdu.begin(), pdu.end());
     uint16_t crc = crc16(frame.data(), frame.size());
     if (corruptCrc)
@@ -44,13 +44,13 @@ bool Line::send(uint8_t server, const std::vector<uint8_t> &pdu, Clock::time_poi
             byte = uint8_t(~byte);
 
     if (!pace_) {
-        std::this_thread::sleep_until(requestArrived + turnaround);
+        std::this_thread::sleep_until(request.received + turnaround);
         writeAll(frame.data(), frame.size());
         return false;
     }
     // Each byte is handed over when its stop bit would have ended, timed
     // from one start so that sleeping late never adds up.
-    const Clock::time_point start = requestArrived + kCharTime * requestBytes
+    const Clock::time_point start = request.received + kCharTime * request.length
                                     + std::max<Clock::duration>(turnaround, kFrameGap);
     std::this_thread::sleep_until(start);
     const int waitingBefore = bytesWaiting();

@@ -2,6 +2,7 @@
 
 #include "moduletypes.h"
 
+#include <arpa/inet.h>
 #include <cerrno>
 #include <cstdlib>
 #include <getopt.h>
@@ -12,7 +13,7 @@ enum OptionId {
     OptType = 1000, OptDevice, OptFirmware, OptState, OptLog, OptSilent, OptFailAfter,
     OptException, OptDelay, OptCorruptCrc, OptPace, OptHelp,
     OptDropWrites, OptRefuseWrites, OptLiveValues, OptUnansweredWrites,
-    OptAddress, OptFormat, OptGarble, OptEcho,
+    OptAddress, OptFormat, OptGarble, OptEcho, OptTcp,
 };
 
 // Decimal, or hexadecimal with a 0x prefix.
@@ -83,6 +84,17 @@ bool parseLiveValues(const std::string &text, std::vector<std::optional<float>> 
     return false;
 }
 
+// "[HOST:]PORT", HOST a dotted IPv4 address (libmodbus listens on no other).
+bool parseTcp(const std::string &text, std::string &host, long &port)
+{
+    const size_t colon = text.rfind(':');
+    if (colon != std::string::npos)
+        host = text.substr(0, colon);
+    in_addr address;
+    return inet_pton(AF_INET, host.c_str(), &address) == 1
+           && parseInteger(text.substr(colon == std::string::npos ? 0 : colon + 1), 1, 65535, port);
+}
+
 bool fail(std::string &error, const std::string &message)
 {
     error = message;
@@ -98,6 +110,10 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
     case OptDevice:
         o.device = arg;
         return true;
+    case OptTcp:
+        return parseTcp(arg, o.tcpHost, o.tcpPort)
+               || fail(error, "--tcp needs [HOST:]PORT, HOST an IPv4 address such as 127.0.0.1 or 0.0.0.0 "
+                              "and PORT 1..65535, not '" + arg + "'");
     case OptFirmware:
         o.firmware = arg;
         return validDate(arg) || fail(error, "--firmware needs a date dd.MM.yy, not '" + arg + "'");
@@ -173,6 +189,17 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
     return fail(error, "unknown option");
 }
 
+// What only a serial line has: its timing, its bytes, its CRC, its adapter.
+std::string serialOnly(const Options &o)
+{
+    const std::pair<bool, const char *> options[] = {
+        {o.pace, "--pace"}, {o.garble, "--garble"}, {o.corruptEvery > 0, "--corrupt-crc"}, {o.echo, "--echo"}};
+    for (const auto &[given, name] : options)
+        if (given)
+            return std::string(name) + " concerns a serial line, not --tcp";
+    return {};
+}
+
 }  // namespace
 
 bool parseFormat(const std::string &format, char &parity, int &stopBits)
@@ -207,6 +234,7 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
         {"format", required_argument, nullptr, OptFormat},
         {"garble", no_argument, nullptr, OptGarble},
         {"echo", no_argument, nullptr, OptEcho},
+        {"tcp", required_argument, nullptr, OptTcp},
         {nullptr, 0, nullptr, 0},
     };
     opterr = 0;
@@ -226,8 +254,10 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
         error = std::string("unexpected argument: ") + argv[optind];
     else if (options.type.empty())
         error = "--type is required";
-    else if (options.device.empty())
-        error = "--device is required";
+    else if (options.device.empty() == !options.tcpPort)
+        error = "either --device or --tcp is required";
+    else if (options.tcpPort)
+        error = serialOnly(options);
     return error.empty() ? ParseResult::Run : ParseResult::Error;
 }
 
@@ -237,16 +267,21 @@ std::string helpText()
     for (const ModuleType &type : moduleTypes())
         types += std::string("                         ") + type.name + "\n";
 
-    return "Usage: ztsim --type NAME --device PATH [options]\n"
+    return "Usage: ztsim --type NAME (--device PATH | --tcp [HOST:]PORT) [options]\n"
            "\n"
            "Serves one simulated ZT or PLB converter module as Modbus RTU server 1,\n"
-           "9600 baud 8N1 (or --address, --format), on a serial device: identification,\n"
-           "configuration, live values and commands, with faults to inject for tests.\n"
+           "9600 baud 8N1 (or --address, --format), on a serial device, or as unit 1\n"
+           "behind a Modbus TCP gateway: identification, configuration, live values\n"
+           "and commands, with faults to inject for tests.\n"
            "\n"
            "Module:\n"
            "  --type NAME            module type, one of:\n"
            + types +
            "  --device PATH          serial device to serve on (one end of a pty pair)\n"
+           "  --tcp [HOST:]PORT      serve Modbus TCP on HOST (an IPv4 address, default\n"
+           "                         127.0.0.1) and PORT instead, as a gateway with the\n"
+           "                         module on its line: the server address is the unit\n"
+           "                         identifier; requests for other units get no reply\n"
            "  --firmware DD.MM.YY    firmware date the module reports (default 12.05.23)\n"
            "  --state FILE           load the configuration from FILE at start; save it\n"
            "                         there after every accepted write and at exit\n"
@@ -287,6 +322,7 @@ std::string helpText()
            "                         function 16), values (writes), outcome (ok,\n"
            "                         exception:N, silent or corrupt-crc)\n"
            "  --help                 show this help\n"
+           "--pace, --garble, --corrupt-crc and --echo concern a serial line, not --tcp.\n"
            "\n"
            "Pointing ZTConfig at a simulated module (each command in its own terminal):\n"
            "  1. socat -d -d pty,raw,echo=0,link=/tmp/ttyZT pty,raw,echo=0,link=/tmp/ttySIM\n"

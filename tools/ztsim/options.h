@@ -12,7 +12,9 @@ struct InjectedException {
 
 struct Options {
     std::string type;
-    std::string device;
+    std::string device;      // serial device, or empty with --tcp
+    std::string tcpHost = "127.0.0.1";
+    long tcpPort = 0;        // Modbus TCP port to listen on; 0: serial
     std::string firmware = "12.05.23";
     std::string stateFile;
     std::string logFile;

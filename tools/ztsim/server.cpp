@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr std::chrono::milliseconds kRebootTime(1500);
+
 enum Exception : uint8_t {
     IllegalFunction = 1,
     IllegalDataAddress = 2,
@@ -31,19 +33,21 @@ uint8_t exceptionFor(WriteStatus status)
 
 }  // namespace
 
-bool Server::handle(const uint8_t *adu, int length, double now, Clock::time_point received)
+void Server::handle(const Frame &frame, Link &link)
 {
-    // Frames for other servers (and broadcasts) are not for this module.
-    if (length < 4 || adu[0] != address_)
-        return false;
+    // Frames for other servers (and broadcasts) are not for this module;
+    // what arrives while it reboots is lost.
+    if (frame.pduLength < 1 || frame.server != address_ || frame.received < deafUntil_)
+        return;
+    const double now = std::chrono::duration<double>(frame.received - started_).count();
     // An echoing adapter returns what the master sent, answered or not.
     if (options_.echo)
-        line_.echo(adu, size_t(length));
-    const Request request = parseRequest(adu + 1, length - 3);
+        link.echo(frame);
+    const Request request = parseRequest(frame.pdu, frame.pduLength);
 
     if (silentNow()) {
         log_.record(now, request, "silent");
-        return false;
+        return;
     }
 
     bool wrote = false;
@@ -56,7 +60,7 @@ bool Server::handle(const uint8_t *adu, int length, double now, Clock::time_poin
 
     if (wrote && touches(request, options_.unansweredWrites)) {
         log_.record(now, request, "silent");
-        return false;
+        return;
     }
 
     ++replies_;
@@ -69,12 +73,12 @@ bool Server::handle(const uint8_t *adu, int length, double now, Clock::time_poin
     // Logged before the reply leaves, so that whoever got the reply finds
     // the request in the log.
     log_.record(now, request, outcome);
-    if (line_.send(address_, pdu, received, size_t(length), std::chrono::milliseconds(options_.delayMs),
-                   corrupt))
-        log_.event(now + std::chrono::duration<double>(Clock::now() - received).count(), "collision");
+    if (link.send(frame, pdu, std::chrono::milliseconds(options_.delayMs), corrupt))
+        log_.event(std::chrono::duration<double>(Clock::now() - started_).count(), "collision");
 
-    return wrote && reg::Reboot >= request.address
-           && reg::Reboot < unsigned(request.address) + request.span();
+    // After the reply to a reboot the module hears nothing for a while.
+    if (wrote && touches(request, {reg::Reboot}))
+        deafUntil_ = Clock::now() + kRebootTime;
 }
 
 bool Server::silentNow()

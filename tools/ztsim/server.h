@@ -1,7 +1,7 @@
 #pragma once
 
 #include "jsonlog.h"
-#include "line.h"
+#include "link.h"
 #include "module.h"
 #include "options.h"
 #include "statefile.h"
@@ -13,13 +13,13 @@
 // ask for, and records each one in the log.
 class Server {
 public:
-    Server(Module &module, const Options &options, Line &line, JsonLog &log, const StateFile &state)
-        : module_(module), options_(options), line_(line), log_(log), state_(state),
-          address_(uint8_t(serverAddress(options))) {}
+    Server(Module &module, const Options &options, JsonLog &log, const StateFile &state)
+        : module_(module), options_(options), log_(log), state_(state),
+          address_(uint8_t(serverAddress(options))), started_(Clock::now()) {}
 
-    // Handles one received frame (server address, PDU, CRC already checked).
-    // Returns true when the request was an accepted reboot command.
-    bool handle(const uint8_t *adu, int length, double now, Clock::time_point received);
+    // Handles one received frame (its CRC already checked) and sends the
+    // reply, if any, on `link`.
+    void handle(const Frame &frame, Link &link);
 
 private:
     std::vector<uint8_t> answer(const Request &request, double now, bool &wrote);
@@ -31,10 +31,11 @@ private:
 
     Module &module_;
     const Options &options_;
-    Line &line_;
     JsonLog &log_;
     const StateFile &state_;
     const uint8_t address_;
+    const Clock::time_point started_;  // log times and live values count from here
+    Clock::time_point deafUntil_;      // a rebooting module hears nothing until then
     long requests_ = 0;
     long replies_ = 0;
 };
