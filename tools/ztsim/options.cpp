@@ -13,7 +13,7 @@ enum OptionId {
     OptType = 1000, OptDevice, OptFirmware, OptState, OptLog, OptSilent, OptFailAfter,
     OptException, OptDelay, OptCorruptCrc, OptPace, OptHelp,
     OptDropWrites, OptRefuseWrites, OptLiveValues, OptUnansweredWrites,
-    OptAddress, OptFormat, OptGarble, OptEcho, OptTcp,
+    OptAddress, OptFormat, OptGarble, OptEcho, OptTcp, OptGatewaySilent,
 };
 
 // Decimal, or hexadecimal with a 0x prefix.
@@ -174,6 +174,9 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
     case OptEcho:
         o.echo = true;
         return true;
+    case OptGatewaySilent:
+        o.gatewaySilent = true;
+        return true;
     case OptUnansweredWrites: {
         long address;
         if (!parseInteger(arg, 0, 0xFFFF, address))
@@ -235,6 +238,7 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
         {"garble", no_argument, nullptr, OptGarble},
         {"echo", no_argument, nullptr, OptEcho},
         {"tcp", required_argument, nullptr, OptTcp},
+        {"gateway-silent", no_argument, nullptr, OptGatewaySilent},
         {nullptr, 0, nullptr, 0},
     };
     opterr = 0;
@@ -293,6 +297,8 @@ std::string helpText()
            "\n"
            "Faults and observation:\n"
            "  --silent               never answer\n"
+           "  --gateway-silent       answer every request with exception 0x0B, as a\n"
+           "                         gateway whose module failed to respond\n"
            "  --fail-after N         answer the first N requests, then fall silent\n"
            "  --exception ADDR:CODE  answer every request whose registers include ADDR\n"
            "                         (0x2400 or 9216) with exception CODE; repeatable\n"

@@ -35,6 +35,7 @@ struct Options {
     std::string format;      // 8N1, 8N2, 8O1 or 8E1; empty: 8N1, and a PLB module's format register as it is
     bool garble = false;     // replies go out as bytes that form no frame
     bool echo = false;       // each request comes back before the reply
+    bool gatewaySilent = false;  // every request answered with exception 0x0B
 };
 
 // The server address the module answers as.

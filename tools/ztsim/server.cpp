@@ -13,6 +13,7 @@ enum Exception : uint8_t {
     IllegalFunction = 1,
     IllegalDataAddress = 2,
     IllegalDataValue = 3,
+    GatewayTargetFailed = 0x0B,
 };
 
 std::vector<uint8_t> exception(uint8_t function, uint8_t code)
@@ -35,11 +36,17 @@ uint8_t exceptionFor(WriteStatus status)
 
 void Server::handle(const Frame &frame, Link &link)
 {
-    // Frames for other servers (and broadcasts) are not for this module;
-    // what arrives while it reboots is lost.
-    if (frame.pduLength < 1 || frame.server != address_ || frame.received < deafUntil_)
+    if (frame.pduLength < 1 || frame.server == 0)
         return;
     const double now = std::chrono::duration<double>(frame.received - started_).count();
+    if (options_.gatewaySilent) {
+        answerAsGateway(frame, link, now);
+        return;
+    }
+    // Frames for other servers are not for this module; what arrives while
+    // it reboots is lost.
+    if (frame.server != address_ || frame.received < deafUntil_)
+        return;
     // An echoing adapter returns what the master sent, answered or not.
     if (options_.echo)
         link.echo(frame);
@@ -79,6 +86,14 @@ void Server::handle(const Frame &frame, Link &link)
     // After the reply to a reboot the module hears nothing for a while.
     if (wrote && touches(request, {reg::Reboot}))
         deafUntil_ = Clock::now() + kRebootTime;
+}
+
+void Server::answerAsGateway(const Frame &frame, Link &link, double now)
+{
+    const Request request = parseRequest(frame.pdu, frame.pduLength);
+    const std::vector<uint8_t> pdu = exception(request.function, GatewayTargetFailed);
+    log_.record(now, request, "exception:" + std::to_string(pdu[1]));
+    link.send(frame, pdu, std::chrono::milliseconds(options_.delayMs), false);
 }
 
 bool Server::silentNow()

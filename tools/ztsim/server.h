@@ -22,6 +22,8 @@ public:
     void handle(const Frame &frame, Link &link);
 
 private:
+    // A gateway that waited in vain for the module answers for it.
+    void answerAsGateway(const Frame &frame, Link &link, double now);
     std::vector<uint8_t> answer(const Request &request, double now, bool &wrote);
     std::vector<uint8_t> read(const Request &request, double now) const;
     std::vector<uint8_t> write(const Request &request, double now, bool &wrote);
