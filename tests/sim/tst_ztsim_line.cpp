@@ -50,6 +50,8 @@ class TestZtsimLine : public QObject {
 
 private slots:
     void otherServersAreIgnored();
+    void whoAnswers_data();
+    void whoAnswers();
     void logRecordsEveryRequest();
 
     void faults_data();
@@ -72,6 +74,43 @@ void TestZtsimLine::otherServersAreIgnored()
         QVERIFY2(own.ok, qPrintable(own.error));
     }
     QCOMPARE(sim.log().size(), 2);
+}
+
+void TestZtsimLine::whoAnswers_data()
+{
+    QTest::addColumn<bool>("tcp");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<int>("server");
+    QTest::addColumn<int>("reportedType");  // 0: not answered
+    QTest::addColumn<QString>("error");     // mbpoll's when not answered
+
+    QTest::newRow("TCP, unit 1") << true << "ZT-2RTD-2AO" << QStringList{} << 1 << 0x0208 << "";
+    QTest::newRow("TCP, unit of --address") << true << "PLB-2TI-4-20-M" << QStringList{"--address", "17"} << 17 << 0x0207 << "";
+    QTest::newRow("TCP, no such unit") << true << "ZT-2RTD-2AO" << QStringList{} << 2 << 0 << mbpollError::Timeout;
+    QTest::newRow("TCP, gateway without answer") << true << "ZT-2RTD-2AO" << QStringList{"--gateway-silent"} << 1 << 0
+                                                 << "Target device failed to respond";
+}
+
+void TestZtsimLine::whoAnswers()
+{
+    QFETCH(bool, tcp);
+    QFETCH(QString, type);
+    QFETCH(QStringList, simArgs);
+    QFETCH(int, server);
+    QFETCH(QString, error);
+    SimFixture sim;
+    QVERIFY2(tcp ? sim.startTcp(type, simArgs) : sim.start(type, simArgs), qPrintable(sim.errorString()));
+    const QString port = tcp ? localTcp(sim.tcpPort()) : sim.programPort();
+
+    // Twice: the second request comes on a new connection.
+    for (int round = 0; round < 2; ++round) {
+        const MbpollResult r = mbpoll(port, "4", 0x2000, 3, {}, 0.3, server);
+        QVERIFY2(r.error.contains(error), qPrintable(r.error));
+        QCOMPARE(r.ok, error.isEmpty());
+        if (r.ok)
+            QTEST(int(r.values[2]), "reportedType");
+    }
 }
 
 void TestZtsimLine::logRecordsEveryRequest()

@@ -6,12 +6,14 @@
 MbpollResult mbpoll(const QString &port, const QString &table, int address, int count,
                     const QList<quint16> &writeValues, double timeoutSeconds, int server)
 {
-    QStringList args{"-m", "rtu", "-b", "9600", "-P", "none", "-a", QString::number(server),
-                     "-0", "-1", "-o", QString::number(timeoutSeconds),
-                     "-t", table, "-r", QString::number(address)};
+    const bool tcp = port.startsWith(QLatin1String("tcp:"));
+    QStringList args = tcp ? QStringList{"-m", "tcp", "-p", port.mid(4)}
+                           : QStringList{"-m", "rtu", "-b", "9600", "-P", "none"};
+    args << "-a" << QString::number(server) << "-0" << "-1" << "-o" << QString::number(timeoutSeconds)
+         << "-t" << table << "-r" << QString::number(address);
     if (writeValues.isEmpty())
         args << "-c" << QString::number(count);
-    args << port;
+    args << (tcp ? QStringLiteral("127.0.0.1") : port);
     for (quint16 value : writeValues)
         args << QString::number(value);
 

@@ -13,7 +13,10 @@ struct MbpollResult {
     QVector<double> values;  // what was read, one per register or float
 };
 
-// One request at 9600 8N1 with zero-based addresses. `table` is mbpoll's -t
+// A Modbus TCP server on 127.0.0.1 at `tcpPort`, as a `port` below.
+inline QString localTcp(int tcpPort) { return QStringLiteral("tcp:%1").arg(tcpPort); }
+
+// One request at 9600 8N1 (or over TCP to localTcp()) with zero-based addresses. `table` is mbpoll's -t
 // argument: "4" holding registers, "3" input registers, "3:float" float32
 // pairs (low word first). Values to write make it a write: function 06 for
 // one, 16 for several.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -49,6 +50,13 @@ QString output(QProcess &process)
     return QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
 }
 
+// A port of 127.0.0.1 that nothing listens on just now; 0 if none is found.
+int freeLocalPort()
+{
+    QTcpServer server;
+    return server.listen(QHostAddress::LocalHost, 0) ? server.serverPort() : 0;
+}
+
 }  // namespace
 
 SimFixture::SimFixture() = default;
@@ -63,11 +71,37 @@ bool SimFixture::start(const QString &type, const QStringList &simArgs)
     stop();
     error_.clear();
     type_ = type;
+    tcpPort_ = 0;
     dir_ = std::make_unique<QTemporaryDir>();
     if (!dir_->isValid())
         return fail(QStringLiteral("cannot create a temporary directory: %1").arg(dir_->errorString()));
     if (startLine() && startSimulator(simArgs))
         return true;
+    stop();
+    return false;
+}
+
+bool SimFixture::startTcp(const QString &type, const QStringList &simArgs)
+{
+    stop();
+    error_.clear();
+    type_ = type;
+    dir_ = std::make_unique<QTemporaryDir>();
+    if (!dir_->isValid())
+        return fail(QStringLiteral("cannot create a temporary directory: %1").arg(dir_->errorString()));
+    // Another process may take the free port before ztsim listens on it:
+    // once more on another port then.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        error_.clear();
+        tcpPort_ = freeLocalPort();
+        if (!tcpPort_)
+            return fail(QStringLiteral("no free TCP port on 127.0.0.1"));
+        if (startSimulator(simArgs))
+            return true;
+        endProcess(sim_);
+        if (!error_.contains(QLatin1String("cannot listen")))
+            break;
+    }
     stop();
     return false;
 }
@@ -95,12 +129,15 @@ bool SimFixture::startLine()
 bool SimFixture::startSimulator(const QStringList &simArgs)
 {
     sim_ = std::make_unique<ChildProcess>();
-    sim_->start(QStringLiteral(ZTSIM_PATH),
-                QStringList{QStringLiteral("--type"), type_,
-                            QStringLiteral("--device"), simulatorPort(),
-                            QStringLiteral("--log"), path(QStringLiteral("ztsim.jsonl")),
-                            QStringLiteral("--state"), path(QStringLiteral("ztsim.state"))}
-                    + simArgs);
+    QStringList args{QStringLiteral("--log"), path(QStringLiteral("ztsim.jsonl")),
+                     QStringLiteral("--state"), path(QStringLiteral("ztsim.state"))};
+    if (!type_.isEmpty())
+        args << QStringLiteral("--type") << type_;
+    if (tcpPort_)
+        args << QStringLiteral("--tcp") << QStringLiteral("127.0.0.1:%1").arg(tcpPort_);
+    else
+        args << QStringLiteral("--device") << simulatorPort();
+    sim_->start(QStringLiteral(ZTSIM_PATH), args + simArgs);
     if (!sim_->waitForStarted(kStartTimeoutMs))
         return fail(QStringLiteral("cannot start ztsim: %1").arg(sim_->errorString()));
 
@@ -129,12 +166,17 @@ QString SimFixture::errorString() const
 
 QString SimFixture::programPort() const
 {
-    return path(QStringLiteral("ttyZT"));
+    return tcpPort_ ? QString() : path(QStringLiteral("ttyZT"));
 }
 
 QString SimFixture::simulatorPort() const
 {
     return path(QStringLiteral("ttySIM"));
+}
+
+int SimFixture::tcpPort() const
+{
+    return tcpPort_;
 }
 
 void SimFixture::stopSimulator()
@@ -154,14 +196,14 @@ bool SimFixture::restartSimulator(const QStringList &simArgs)
 
 void SimFixture::cutLine()
 {
-    endProcess(socat_);
+    endProcess(tcpPort_ ? sim_ : socat_);
 }
 
 bool SimFixture::restoreLine(const QStringList &simArgs)
 {
     stop();
     error_.clear();
-    if (startLine() && startSimulator(simArgs))
+    if ((tcpPort_ || startLine()) && startSimulator(simArgs))
         return true;
     stop();
     return false;

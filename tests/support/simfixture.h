@@ -12,7 +12,8 @@ class QTemporaryDir;
 
 // A simulated module on a private serial line for end-to-end tests: socat
 // makes a pty pair in a temporary directory, ztsim serves one end, the code
-// under test opens the other. Every request ztsim sees is logged, and the
+// under test opens the other. Or the module behind a Modbus TCP gateway on a
+// free port of 127.0.0.1. Every request ztsim sees is logged, and the
 // module's configuration is kept in a state file, so that a restarted
 // simulator comes back as it was.
 class SimFixture {
@@ -23,18 +24,23 @@ public:
     SimFixture &operator=(const SimFixture &) = delete;
 
     // Starts the line and a module of `type`; `simArgs` are further ztsim
-    // options (faults, --firmware, --pace...). Returns once both pty ends
+    // options (faults, --firmware, --pace...). An empty type leaves the
+    // modules to a --bus option in `simArgs`. Returns once both pty ends
     // exist and ztsim is ready; false, with errorString(), otherwise.
     bool start(const QString &type, const QStringList &simArgs = {});
+    // The same behind a Modbus TCP gateway on 127.0.0.1:tcpPort(), a port
+    // that was free; the module's address is the unit identifier.
+    bool startTcp(const QString &type, const QStringList &simArgs = {});
     void stop();
     QString errorString() const;
 
-    QString programPort() const;    // the end the program under test opens
+    QString programPort() const;    // the end the program under test opens; empty over TCP
     QString simulatorPort() const;  // the end ztsim serves
+    int tcpPort() const;            // the port the program connects to; 0 on a serial line
 
-    void stopSimulator();  // the line stays, the module falls silent
-    bool restartSimulator(const QStringList &simArgs = {});  // same type and configuration
-    void cutLine();        // ends socat: the line vanishes under both ends
+    void stopSimulator();  // the line stays, the module falls silent (over TCP: the port closes)
+    bool restartSimulator(const QStringList &simArgs = {});  // same type, configuration and port
+    void cutLine();        // ends socat: the line vanishes under both ends (over TCP: ends ztsim)
     bool restoreLine(const QStringList &simArgs = {});  // a new line at the same ports, the module on it
 
     QVector<QJsonObject> log() const;             // every request logged so far
@@ -50,5 +56,6 @@ private:
     std::unique_ptr<QProcess> socat_;
     std::unique_ptr<QProcess> sim_;
     QString type_;
+    int tcpPort_ = 0;
     QString error_;
 };
