@@ -178,7 +178,15 @@ void RtuProvider::readUnit(QModbusDataUnit unit)
     if (!modbusDevice)
         return;
     emit sendStatus(readStatusText(serverAddress, unit.startAddress()));
-    enqueue(unit, false);
+    enqueue({unit, false, Attempts});
+}
+
+void RtuProvider::readOnceFrom(const QModbusDataUnit &unit, int server, int waitMs)
+{
+    if (!modbusDevice)
+        return;
+    emit sendStatus(readStatusText(server, unit.startAddress()));
+    enqueue({unit, false, 1, 0, server, waitMs});
 }
 
 int RtuProvider::writeUnit(QModbusDataUnit unit)
@@ -193,13 +201,13 @@ int RtuProvider::writeUnit(QModbusDataUnit unit)
     // connection.
     static int writesNumbered = 0;
     const int number = ++writesNumbered;
-    enqueue(unit, true, number);
+    enqueue({unit, true, Attempts, number});
     return number;
 }
 
-void RtuProvider::enqueue(const QModbusDataUnit &unit, bool write, int number)
+void RtuProvider::enqueue(const Request &request)
 {
-    queue.enqueue(Request{unit, write, Attempts, number});
+    queue.enqueue(request);
     requestPending = true;
     sendNext();
 }
@@ -217,10 +225,12 @@ void RtuProvider::sendCurrent()
 {
     using zt::line::Direction;
     const Direction direction = current.write ? Direction::Write : Direction::Read;
-    modbusDevice->setTimeout(zt::line::responseTimeoutMs(current.unit, direction, baudRate, characterBits));
+    modbusDevice->setTimeout(current.waitMs ? current.waitMs
+                                            : zt::line::responseTimeoutMs(current.unit, direction, baudRate, characterBits));
     --current.attemptsLeft;
-    QModbusReply *reply = current.write ? modbusDevice->sendWriteRequest(current.unit, serverAddress)
-                                        : modbusDevice->sendReadRequest(current.unit, serverAddress);
+    const int server = current.server ? current.server : serverAddress;
+    QModbusReply *reply = current.write ? modbusDevice->sendWriteRequest(current.unit, server)
+                                        : modbusDevice->sendReadRequest(current.unit, server);
     if (!reply || reply->isFinished()) {
         // A client that refuses the request has reported why through
         // errorOccurred already, and that closed the line: no client now.

@@ -52,6 +52,10 @@ public:
     // refusal carries its code, a write that went unanswered 0.
     int lastWriteExceptionCode() const { return writeException; }
 
+    // One read from another server address, sent once and waited for
+    // `waitMs` in all: a sweep of the line asks each address once and moves on.
+    void readOnceFrom(const QModbusDataUnit &unit, int server, int waitMs);
+
     static QString readStatusText(int serverAddress, int address);
     static QString writeStatusText(int serverAddress, int address, quint16 firstValue);
 
@@ -94,9 +98,11 @@ private:
         bool write = false;
         int attemptsLeft = 0;
         int number = 0;  // writes only
+        int server = 0;  // 0: the provider's own
+        int waitMs = 0;  // 0: sized to the request
     };
 
-    void enqueue(const QModbusDataUnit &unit, bool write, int number = 0);
+    void enqueue(const Request &request);
     void sendNext();
     void sendCurrent();
     bool lineFree();
