@@ -20,6 +20,11 @@ constexpr auto Help =
     "                          модуль -> файл, записать только отличающиеся регистры\n"
     "                          (каждую запись после подтверждения предыдущей), прочитать\n"
     "                          модуль заново и сравнить с файлом; --dry-run: только отличия\n"
+    "  write ФАЙЛ.ztset --addresses 3,5,17-20 [--report-dir КАТАЛОГ] [--dry-run]\n"
+    "                          то же для каждого модуля списка по очереди, в конце строка\n"
+    "                          на модуль: адрес, итог, код; код завершения - наибольший\n"
+    "                          из них; --report-dir: запись о каждом модуле, как report\n"
+    "                          --from ФАЙЛ.ztset, в КАТАЛОГ/017.pdf (по адресу)\n"
     "  watch [--interval МС] [--count N] [--csv] [--dialect ru|rfc4180]\n"
     "                          измеренные значения строками (время, канал, вход,\n"
     "                          температура, выход, холодный спай), по умолчанию каждые\n"
@@ -31,6 +36,11 @@ constexpr auto Help =
     "  report ФАЙЛ.pdf [--from ФАЙЛ.ztset]\n"
     "                          запись о модуле на одной странице PDF; --from: файл,\n"
     "                          из которого модуль записан, и совпадает ли модуль с ним\n"
+    "  scan [--from АДРЕС] [--to АДРЕС] [--json]\n"
+    "                          модули на линии: по одному чтению опознавания на адрес\n"
+    "                          (по умолчанию 1..247), строка на ответивший модуль:\n"
+    "                          \"17 PLB-2TI-4-20-M 12.05.23\"; --json: объект JSON на строку;\n"
+    "                          код 0, если ответил хоть один, иначе 3\n"
     "\n"
     "Линия:\n"
     "  --port УСТРОЙСТВО       последовательный порт (обязателен), например /dev/ttyUSB0\n"
@@ -68,6 +78,13 @@ constexpr auto BadNumber = "Недопустимое значение %1: %2";
 constexpr auto NoFileArgument = "Команде %1 нужен файл";
 constexpr auto ExtraArguments = "Лишние аргументы: %1";
 constexpr auto OptionNotForCommand = "Параметр --%1 не относится к команде %2";
+constexpr auto AddressesDown = "Первый адрес больше последнего: %1 > %2";
+constexpr auto AddressAndAddresses = "Параметры --address и --addresses вместе не указываются";
+constexpr auto ReportDirNeedsAddresses = "Параметр --report-dir указывается вместе с --addresses";
+constexpr auto AddressListTooLong = "Список адресов длиннее %1 знаков";
+constexpr auto BadAddressItem = "Недопустимый адрес в списке: \"%1\" (адрес 1..247 или диапазон, например 17-20)";
+constexpr auto AddressRangeDown = "Диапазон адресов не по возрастанию: %1";
+constexpr auto AddressTwice = "Адрес %1 в списке дважды";
 
 constexpr auto PortNotOpened = "Не удалось открыть порт %1: %2";
 constexpr auto NoAnswer = "Модуль не отвечает (порт %1, %2)";
@@ -84,7 +101,7 @@ constexpr auto NothingWritten = "В модуль ничего не записа�
 constexpr auto NoDifferences = "Настройки модуля совпадают с файлом";
 constexpr auto DifferenceLine = "%1: %2 -> %3";
 constexpr auto WriteDone = "Записано и проверено: %1";
-constexpr auto Refused = "Модуль не принял запись: %1. Модуль ответил: %2 (%3)";
+constexpr auto Refused = "Модуль не принял запись: %1. Модуль ответил: %2";
 // Modbus exception codes 1 to 11; the others have no name.
 constexpr const char *ExceptionNames[] = {
     "недопустимая функция", "недопустимый адрес", "недопустимое значение", "сбой устройства",
@@ -102,6 +119,26 @@ constexpr auto Written = "Записаны: %1";
 constexpr auto NotWritten = "Не записаны: %1";
 constexpr auto Unconfirmed = "Запись не подтверждена: %1";
 constexpr auto Nothing = "нет";
+
+// scan: one line per module that answered; the summary on stderr.
+constexpr auto ScanModule = "%1 %2 %3";
+constexpr auto ScanRefused = "%1 ответил: %2";
+constexpr auto ScanUnrecognised = "%1 не опознан";
+constexpr auto ScanFound = "Ответили модулей: %1";
+constexpr auto ScanNone = "Ни один модуль не ответил (порт %1, %2 %3, адреса %4..%5)";
+
+// write --addresses: a heading before each module's messages, then one line
+// per module; the outcome in words by the exit code.
+constexpr auto EachModule = "Адрес %1:";
+constexpr auto EachSummary = "%1 %2 (код %3)";
+constexpr auto OutcomeDone = "выполнено";
+constexpr auto OutcomeNoAnswer = "не отвечает, не опознан или запись не подтверждена";
+constexpr auto OutcomeOtherType = "модуль другого типа, не записан";
+constexpr auto OutcomeBadFile = "не записан: файл или значение недопустимы";
+constexpr auto OutcomeRefused = "не принял запись";
+constexpr auto OutcomeNotKept = "не сохранил записанное";
+constexpr auto OutcomeInterrupted = "запись прервана";
+constexpr auto ReportDirFailed = "Не удалось создать каталог %1";
 
 constexpr auto ReportSaved = "Запись о модуле %1 сохранена в %2";
 constexpr auto ReportFailed = "Не удалось записать %1: %2";

@@ -43,6 +43,7 @@ int Commands::run()
     case Command::Write: return write();
     case Command::Watch: return watch();
     case Command::Report: return report();
+    case Command::Scan: return scan();
     }
     return Usage;
 }

@@ -26,6 +26,10 @@ private:
     int write();
     int watch();
     int report();
+    int scan();
+
+    int writeFile(const zt::ModuleSettings &file);
+    int writeEach(const zt::ModuleSettings &file);
 
     bool connectAndRead(int blocks, int *code);
     zt::commission::ModuleSession::Outcome await(const std::function<void()> &start);

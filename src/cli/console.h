@@ -15,6 +15,9 @@ void say(const QString &line);
 // "Label: value in words", one line each.
 void printFacts(const QVector<zt::commission::Fact> &facts, const QString &indent = QString());
 
+// A module's exception code in words and digits: "недопустимое значение (03)".
+QString exceptionInWords(int code);
+
 // One line per channel: the live values in words.
 void printLive(const zt::commission::Description &description, const QDateTime &time);
 

@@ -1,5 +1,6 @@
 #include "cli/invocation.h"
 
+#include "cli/addresslist.h"
 #include "cli/clitexts.h"
 #include "line/linesettings.h"
 
@@ -22,9 +23,10 @@ struct CommandName {
 constexpr CommandName commands[] = {
     {"identify", Command::Identify, false}, {"read", Command::Read, false},   {"save", Command::Save, true},
     {"write", Command::Write, true},        {"watch", Command::Watch, false}, {"report", Command::Report, true},
+    {"scan", Command::Scan, false},
 };
 
-// Options that belong to one command only.
+// Options that belong to some commands only.
 struct OwnOption {
     const char *name;
     Command command;
@@ -33,8 +35,15 @@ struct OwnOption {
 constexpr OwnOption ownOptions[] = {
     {"json", Command::Read},     {"dry-run", Command::Write}, {"interval", Command::Watch},
     {"count", Command::Watch},   {"csv", Command::Watch},     {"dialect", Command::Watch},
-    {"from", Command::Report},
+    {"from", Command::Report},   {"from", Command::Scan},     {"to", Command::Scan},
+    {"json", Command::Scan},     {"addresses", Command::Write}, {"report-dir", Command::Write},
 };
+
+bool ownedBy(const char *option, Command command)
+{
+    return std::any_of(std::begin(ownOptions), std::end(ownOptions),
+                       [&](const OwnOption &o) { return qstrcmp(o.name, option) == 0 && o.command == command; });
+}
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
 
@@ -63,7 +72,8 @@ Parsed parse(const QStringList &arguments)
     const auto valued = [&parser](const char *name) {
         parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
     };
-    for (const char *name : {"port", "baud", "format", "address", "interval", "count", "dialect", "from"})
+    for (const char *name : {"port", "baud", "format", "address", "interval", "count", "dialect", "from", "to", "addresses",
+                             "report-dir"})
         valued(name);
     for (const char *name : {"json", "dry-run", "csv", "help", "version"})
         parser.addOption(QCommandLineOption(QLatin1String(name)));
@@ -96,7 +106,7 @@ Parsed parse(const QStringList &arguments)
     if (!positional.isEmpty())
         return failure(utf8(text::ExtraArguments).arg(positional.join(QLatin1Char(' '))));
     for (const OwnOption &own : ownOptions) {
-        if (isSet(own.name) && own.command != inv.command)
+        if (isSet(own.name) && !ownedBy(own.name, inv.command))
             return failure(utf8(text::OptionNotForCommand).arg(QLatin1String(own.name), name));
     }
 
@@ -123,7 +133,31 @@ Parsed parse(const QStringList &arguments)
         return failure(utf8(text::BadNumber).arg(QStringLiteral("--count"), value("count")));
     if (isSet("dialect") && !zt::livelog::dialectOfName(value("dialect"), &inv.dialect))
         return failure(QCoreApplication::translate("cli", text::BadDialect).arg(value("dialect")));
-    inv.fromFile = value("from");
+    if (inv.command == Command::Scan && isSet("address"))
+        return failure(utf8(text::OptionNotForCommand).arg(QStringLiteral("address"), name));
+    if (inv.command == Command::Scan) {
+        const auto address = [&](const char *option, int *into) {
+            return !isSet(option) || parseNumber(value(option), zt::line::MinAddress, zt::line::MaxAddress, into);
+        };
+        if (!address("from", &inv.firstAddress))
+            return failure(utf8(text::BadAddress).arg(value("from")));
+        if (!address("to", &inv.lastAddress))
+            return failure(utf8(text::BadAddress).arg(value("to")));
+        if (inv.firstAddress > inv.lastAddress)
+            return failure(utf8(text::AddressesDown).arg(inv.firstAddress).arg(inv.lastAddress));
+    } else {
+        inv.fromFile = value("from");
+    }
+    if (isSet("addresses")) {
+        QString error;
+        if (isSet("address"))
+            return failure(utf8(text::AddressAndAddresses));
+        if (!parseAddressList(value("addresses"), &inv.addresses, &error))
+            return failure(error);
+    }
+    if (isSet("report-dir") && !isSet("addresses"))
+        return failure(utf8(text::ReportDirNeedsAddresses));
+    inv.reportDir = value("report-dir");
     inv.json = isSet("json");
     inv.dryRun = isSet("dry-run");
     inv.csv = isSet("csv") || isSet("dialect");

@@ -5,24 +5,28 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // The command line of ztconfig-cli: one command, the line and the command's
 // own options.
 namespace cli {
 
-enum class Command { Identify, Read, Save, Write, Watch, Report };
+enum class Command { Identify, Read, Save, Write, Watch, Report, Scan };
 
 struct Invocation {
     Command command = Command::Identify;
     zt::line::LineSettings line;
     QString file;       // save, write, report
     QString fromFile;   // report --from
-    bool json = false;  // read
+    bool json = false;  // read, scan
     bool dryRun = false;  // write
     bool csv = false;   // watch
     zt::livelog::Dialect dialect = zt::livelog::Dialect::Rfc4180;  // watch --csv
     int intervalMs = 700;  // watch
     int count = 0;         // watch; 0: until stopped
+    int firstAddress = zt::line::MinAddress, lastAddress = zt::line::MaxAddress;  // scan --from, --to
+    QVector<int> addresses;  // write --addresses; empty: the line's one address
+    QString reportDir;       // write --addresses --report-dir
 };
 
 struct Parsed {

@@ -1,5 +1,5 @@
-// ztconfig-cli: identifies, reads, saves, writes and records modules from a
-// shell, without a window.
+// ztconfig-cli: lists, identifies, reads, saves, writes and records modules
+// from a shell, without a window.
 
 #include "cli/clitexts.h"
 #include "cli/commands.h"
@@ -29,7 +29,8 @@ int main(int argc, char **argv)
     QStringList raw;
     for (int i = 0; i < argc; ++i)
         raw << QString::fromLocal8Bit(argv[i]);
-    const bool report = cli::parse(raw).invocation.command == cli::Command::Report;
+    const cli::Invocation early = cli::parse(raw).invocation;
+    const bool report = early.command == cli::Command::Report || !early.reportDir.isEmpty();
 
     // The PDF's text layout needs a QGuiApplication (a QCoreApplication
     // crashes in the font code); it needs no screen.

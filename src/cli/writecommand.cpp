@@ -9,8 +9,9 @@
 #include "cli/interrupt.h"
 #include "settings/filewrite.h"
 
+#include <QDir>
+
 #include <algorithm>
-#include <iterator>
 
 namespace cli {
 
@@ -22,13 +23,23 @@ using Outcome = ModuleSession::Outcome;
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
 
-// The settings a refused write carried, and the exception code in words and
-// digits ("недопустимое значение (03)").
+// The settings a refused write carried, and the exception code.
 QString refusal(const QString &settings, int code)
 {
-    const bool named = code >= 1 && code <= int(std::size(text::ExceptionNames)) && *text::ExceptionNames[code - 1];
-    return utf8(text::Refused).arg(settings, utf8(named ? text::ExceptionNames[code - 1] : text::UnnamedException),
-                                   QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper());
+    return utf8(text::Refused).arg(settings, exceptionInWords(code));
+}
+
+QString outcomeInWords(int code)
+{
+    switch (code) {
+    case Done: return utf8(text::OutcomeDone);
+    case OtherType: return utf8(text::OutcomeOtherType);
+    case BadFile: return utf8(text::OutcomeBadFile);
+    case Refused: return utf8(text::OutcomeRefused);
+    case NotKept: return utf8(text::OutcomeNotKept);
+    case Interrupted: return utf8(text::OutcomeInterrupted);
+    }
+    return utf8(text::OutcomeNoAnswer);
 }
 
 } // namespace
@@ -61,8 +72,15 @@ int Commands::write()
 {
     zt::ModuleSettings file;
     int code;
-    if (!loadFile(inv.file, &file, &code)
-        || !connectAndRead(ModuleState::Identification | ModuleState::Configuration, &code)
+    if (!loadFile(inv.file, &file, &code))
+        return code;
+    return inv.addresses.isEmpty() ? writeFile(file) : writeEach(file);
+}
+
+int Commands::writeFile(const zt::ModuleSettings &file)
+{
+    int code;
+    if (!connectAndRead(ModuleState::Identification | ModuleState::Configuration, &code)
         || checkFile(file, &code) != Done)
         return code;
 
@@ -75,6 +93,38 @@ int Commands::write()
     if (inv.dryRun || found.isEmpty())
         return Done;
     return writeDifferences(file, found);
+}
+
+// The file to each module of the list in turn, each exactly as to one module,
+// and its record after it where asked for; the exit code is the highest of
+// the modules'. An interrupt ends the list.
+int Commands::writeEach(const zt::ModuleSettings &file)
+{
+    if (!inv.reportDir.isEmpty() && !QDir().mkpath(inv.reportDir)) {
+        say(utf8(text::ReportDirFailed).arg(inv.reportDir));
+        return BadFile;
+    }
+    QVector<int> codes;
+    for (int address : inv.addresses) {
+        if (interrupt::requested()) {
+            codes << Interrupted;
+            continue;
+        }
+        say(utf8(text::EachModule).arg(address));
+        Invocation one = inv;
+        one.line.address = address;
+        int code = Commands(one).writeFile(file);
+        if (!inv.reportDir.isEmpty() && (code == Done || code == Refused || code == NotKept)) {
+            one.command = Command::Report;
+            one.fromFile = inv.file;
+            one.file = QDir(inv.reportDir).filePath(QStringLiteral("%1.pdf").arg(address, 3, 10, QLatin1Char('0')));
+            code = std::max(code, Commands(one).report());
+        }
+        codes << code;
+    }
+    for (int i = 0; i < codes.size(); ++i)
+        print(utf8(text::EachSummary).arg(inv.addresses.at(i)).arg(outcomeInWords(codes.at(i))).arg(codes.at(i)));
+    return *std::max_element(codes.cbegin(), codes.cend());
 }
 
 int Commands::writeDifferences(const zt::ModuleSettings &file, const QVector<zt::commission::Difference> &found)
