@@ -19,11 +19,11 @@ bool JsonLog::open(const std::string &path, std::string &error)
     return file_ != nullptr;
 }
 
-void JsonLog::record(double time, const Request &request, const std::string &outcome)
+void JsonLog::record(double time, int server, const Request &request, const std::string &outcome)
 {
     if (!file_)
         return;
-    std::string line = "{\"time\":" + std::to_string(time)
+    std::string line = "{\"time\":" + std::to_string(time) + ",\"server\":" + std::to_string(server)
                        + ",\"function\":" + std::to_string(request.function);
     if (request.hasAddress)
         line += ",\"address\":" + std::to_string(request.address);

@@ -17,7 +17,8 @@ public:
     // An empty path keeps logging off. The file is appended to, so a
     // restarted simulator continues the same log.
     bool open(const std::string &path, std::string &error);
-    void record(double time, const Request &request, const std::string &outcome);
+    // A request to the module at server address `server`.
+    void record(double time, int server, const Request &request, const std::string &outcome);
     // Something that happened on the line rather than a request.
     void event(double time, const std::string &name);
 

@@ -13,7 +13,7 @@ enum OptionId {
     OptType = 1000, OptDevice, OptFirmware, OptState, OptLog, OptSilent, OptFailAfter,
     OptException, OptDelay, OptCorruptCrc, OptPace, OptHelp,
     OptDropWrites, OptRefuseWrites, OptLiveValues, OptUnansweredWrites,
-    OptAddress, OptFormat, OptGarble, OptEcho, OptTcp, OptGatewaySilent,
+    OptAddress, OptFormat, OptGarble, OptEcho, OptTcp, OptGatewaySilent, OptBus,
 };
 
 // Decimal, or hexadecimal with a 0x prefix.
@@ -101,6 +101,31 @@ bool fail(std::string &error, const std::string &message)
     return false;
 }
 
+// "3:PLB-2TI-4-20-M,17:PLB-2RTD-4-20-M": server addresses 1..247, each once.
+bool parseBus(const std::string &text, std::vector<BusEntry> &bus, std::string &error)
+{
+    bus.clear();
+    for (size_t begin = 0;;) {
+        const size_t comma = text.find(',', begin);
+        const std::string item = text.substr(begin, comma - begin);
+        const size_t colon = item.find(':');
+        long address;
+        if (colon == std::string::npos || !parseInteger(item.substr(0, colon), 1, 247, address))
+            return fail(error, "--bus needs ADDRESS:TYPE,... with addresses 1..247, not '" + item + "'");
+        const std::string name = item.substr(colon + 1);
+        const ModuleType *type = findModuleType(name);
+        if (!type)
+            return fail(error, "--bus: unknown module type '" + name + "' (--help lists them)");
+        for (const BusEntry &entry : bus)
+            if (entry.address == address)
+                return fail(error, "--bus: address " + std::to_string(address) + " is given twice");
+        bus.push_back({uint8_t(address), type});
+        if (comma == std::string::npos)
+            return true;
+        begin = comma + 1;
+    }
+}
+
 bool apply(int id, const std::string &arg, Options &o, std::string &error)
 {
     switch (id) {
@@ -177,6 +202,8 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
     case OptGatewaySilent:
         o.gatewaySilent = true;
         return true;
+    case OptBus:
+        return parseBus(arg, o.bus, error);
     case OptUnansweredWrites: {
         long address;
         if (!parseInteger(arg, 0, 0xFFFF, address))
@@ -239,6 +266,7 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
         {"echo", no_argument, nullptr, OptEcho},
         {"tcp", required_argument, nullptr, OptTcp},
         {"gateway-silent", no_argument, nullptr, OptGatewaySilent},
+        {"bus", required_argument, nullptr, OptBus},
         {nullptr, 0, nullptr, 0},
     };
     opterr = 0;
@@ -256,8 +284,10 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
     }
     if (optind < argc)
         error = std::string("unexpected argument: ") + argv[optind];
-    else if (options.type.empty())
-        error = "--type is required";
+    else if (options.type.empty() == options.bus.empty())
+        error = "either --type or --bus is required";
+    else if (options.address && !options.bus.empty())
+        error = "--bus gives each module its address: no --address with it";
     else if (options.device.empty() == !options.tcpPort)
         error = "either --device or --tcp is required";
     else if (options.tcpPort)
@@ -271,7 +301,8 @@ std::string helpText()
     for (const ModuleType &type : moduleTypes())
         types += std::string("                         ") + type.name + "\n";
 
-    return "Usage: ztsim --type NAME (--device PATH | --tcp [HOST:]PORT) [options]\n"
+    return "Usage: ztsim (--type NAME | --bus LIST) (--device PATH | --tcp [HOST:]PORT)\n"
+           "             [options]\n"
            "\n"
            "Serves one simulated ZT or PLB converter module as Modbus RTU server 1,\n"
            "9600 baud 8N1 (or --address, --format), on a serial device, or as unit 1\n"
@@ -281,6 +312,10 @@ std::string helpText()
            "Module:\n"
            "  --type NAME            module type, one of:\n"
            + types +
+           "  --bus A:NAME,...       several modules on the line instead, each at its\n"
+           "                         own server address A (1..247) with its own\n"
+           "                         registers, e.g. 3:PLB-2TI-4-20-M,17:ZT-1P-1AO; a\n"
+           "                         request for any other address gets no reply\n"
            "  --device PATH          serial device to serve on (one end of a pty pair)\n"
            "  --tcp [HOST:]PORT      serve Modbus TCP on HOST (an IPv4 address, default\n"
            "                         127.0.0.1) and PORT instead, as a gateway with the\n"
@@ -295,7 +330,7 @@ std::string helpText()
            "                         opened with it and a PLB type reports it; a pty\n"
            "                         carries no parity, so use --garble for a mismatch\n"
            "\n"
-           "Faults and observation:\n"
+           "Faults and observation (for each module of --bus alike):\n"
            "  --silent               never answer\n"
            "  --gateway-silent       answer every request with exception 0x0B, as a\n"
            "                         gateway whose module failed to respond\n"
@@ -324,9 +359,10 @@ std::string helpText()
            "  --echo                 send each request back before the reply, as an\n"
            "                         adapter that echoes what it transmits\n"
            "  --log FILE             append one JSON object per request to FILE: time (s\n"
-           "                         since start), function, address, count (reads and\n"
-           "                         function 16), values (writes), outcome (ok,\n"
-           "                         exception:N, silent or corrupt-crc)\n"
+           "                         since start), server (the module's address),\n"
+           "                         function, address, count (reads and function 16),\n"
+           "                         values (writes), outcome (ok, exception:N, silent\n"
+           "                         or corrupt-crc)\n"
            "  --help                 show this help\n"
            "--pace, --garble, --corrupt-crc and --echo concern a serial line, not --tcp.\n"
            "\n"

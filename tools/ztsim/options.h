@@ -5,6 +5,14 @@
 #include <string>
 #include <vector>
 
+struct ModuleType;
+
+// A module of --bus: its server address and type.
+struct BusEntry {
+    uint8_t address;
+    const ModuleType *type;
+};
+
 struct InjectedException {
     uint16_t address;
     uint8_t code;
@@ -12,6 +20,7 @@ struct InjectedException {
 
 struct Options {
     std::string type;
+    std::vector<BusEntry> bus;  // several modules on the line, instead of --type
     std::string device;      // serial device, or empty with --tcp
     std::string tcpHost = "127.0.0.1";
     long tcpPort = 0;        // Modbus TCP port to listen on; 0: serial

@@ -43,35 +43,36 @@ void Server::handle(const Frame &frame, Link &link)
         answerAsGateway(frame, link, now);
         return;
     }
-    // Frames for other servers are not for this module; what arrives while
-    // it reboots is lost.
-    if (frame.server != address_ || frame.received < deafUntil_)
+    // Frames for other servers (and broadcasts) are for no module here;
+    // what arrives while a module reboots is lost.
+    BusModule *node = findOnBus(bus_, frame.server);
+    if (!node || frame.received < node->deafUntil)
         return;
     // An echoing adapter returns what the master sent, answered or not.
     if (options_.echo)
         link.echo(frame);
     const Request request = parseRequest(frame.pdu, frame.pduLength);
 
-    if (silentNow()) {
-        log_.record(now, request, "silent");
+    if (silentNow(*node)) {
+        log_.record(now, node->address, request, "silent");
         return;
     }
 
     bool wrote = false;
-    const std::vector<uint8_t> pdu = answer(request, now, wrote);
+    const std::vector<uint8_t> pdu = answer(node->module, request, now, wrote);
     if (wrote) {
         std::string error;
-        if (!state_.save(module_, error))
+        if (!state_.save(bus_, error))
             std::fprintf(stderr, "ztsim: %s\n", error.c_str());
     }
 
     if (wrote && touches(request, options_.unansweredWrites)) {
-        log_.record(now, request, "silent");
+        log_.record(now, node->address, request, "silent");
         return;
     }
 
-    ++replies_;
-    const bool corrupt = options_.corruptEvery > 0 && replies_ % options_.corruptEvery == 0;
+    ++node->replies;
+    const bool corrupt = options_.corruptEvery > 0 && node->replies % options_.corruptEvery == 0;
     std::string outcome = "ok";
     if (corrupt)
         outcome = "corrupt-crc";
@@ -79,27 +80,27 @@ void Server::handle(const Frame &frame, Link &link)
         outcome = "exception:" + std::to_string(pdu[1]);
     // Logged before the reply leaves, so that whoever got the reply finds
     // the request in the log.
-    log_.record(now, request, outcome);
+    log_.record(now, node->address, request, outcome);
     if (link.send(frame, pdu, std::chrono::milliseconds(options_.delayMs), corrupt))
         log_.event(std::chrono::duration<double>(Clock::now() - started_).count(), "collision");
 
     // After the reply to a reboot the module hears nothing for a while.
     if (wrote && touches(request, {reg::Reboot}))
-        deafUntil_ = Clock::now() + kRebootTime;
+        node->deafUntil = Clock::now() + kRebootTime;
 }
 
 void Server::answerAsGateway(const Frame &frame, Link &link, double now)
 {
     const Request request = parseRequest(frame.pdu, frame.pduLength);
     const std::vector<uint8_t> pdu = exception(request.function, GatewayTargetFailed);
-    log_.record(now, request, "exception:" + std::to_string(pdu[1]));
+    log_.record(now, frame.server, request, "exception:" + std::to_string(pdu[1]));
     link.send(frame, pdu, std::chrono::milliseconds(options_.delayMs), false);
 }
 
-bool Server::silentNow()
+bool Server::silentNow(BusModule &node) const
 {
-    ++requests_;
-    return options_.silent || (options_.failAfter >= 0 && requests_ > options_.failAfter);
+    ++node.requests;
+    return options_.silent || (options_.failAfter >= 0 && node.requests > options_.failAfter);
 }
 
 bool Server::touches(const Request &request, const std::vector<uint16_t> &addresses)
@@ -121,7 +122,7 @@ uint8_t Server::injectedException(const Request &request, const std::vector<Inje
     return 0;
 }
 
-std::vector<uint8_t> Server::answer(const Request &request, double now, bool &wrote)
+std::vector<uint8_t> Server::answer(Module &module, const Request &request, double now, bool &wrote)
 {
     if (const uint8_t code = injectedException(request, options_.exceptions))
         return exception(request.function, code);
@@ -130,15 +131,15 @@ std::vector<uint8_t> Server::answer(const Request &request, double now, bool &wr
     switch (request.function) {
     case 0x03:
     case 0x04:
-        return read(request, now);
+        return read(module, request, now);
     case 0x06:
     case 0x10:
-        return write(request, now, wrote);
+        return write(module, request, now, wrote);
     }
     return exception(request.function, IllegalFunction);
 }
 
-std::vector<uint8_t> Server::read(const Request &request, double now) const
+std::vector<uint8_t> Server::read(const Module &module, const Request &request, double now) const
 {
     if (request.count < 1 || request.count > 125)
         return exception(request.function, IllegalDataValue);
@@ -148,26 +149,26 @@ std::vector<uint8_t> Server::read(const Request &request, double now) const
 
     uint16_t live[reg::LiveCount] = {};
     if (table == Table::Input) {
-        encodeLive(liveValues(module_, now), live);
+        encodeLive(liveValues(module, now), live);
         forceLive(options_.liveValues, live);
     }
 
     std::vector<uint8_t> pdu = {request.function, uint8_t(2 * request.count)};
     for (unsigned i = 0; i < request.count; ++i) {
         const uint16_t address = uint16_t(request.address + i);
-        appendWord(pdu, table == Table::Input ? live[address] : module_.holding(address));
+        appendWord(pdu, table == Table::Input ? live[address] : module.holding(address));
     }
     return pdu;
 }
 
-std::vector<uint8_t> Server::write(const Request &request, double now, bool &wrote)
+std::vector<uint8_t> Server::write(Module &module, const Request &request, double now, bool &wrote)
 {
     if (!request.wellFormed || request.values.empty() || request.values.size() > 123)
         return exception(request.function, IllegalDataValue);
 
     // A multiple write is taken whole or not at all; each register is
     // judged after the ones before it, as a row of single writes would be.
-    Module trial = module_;
+    Module trial = module;
     for (size_t i = 0; i < request.values.size(); ++i) {
         const WriteStatus status = trial.write(uint16_t(request.address + i), request.values[i], now);
         if (status != WriteStatus::Accepted)
@@ -175,8 +176,8 @@ std::vector<uint8_t> Server::write(const Request &request, double now, bool &wro
     }
     for (uint16_t address : options_.droppedWrites)
         if (address >= request.address && address < unsigned(request.address) + request.span())
-            trial.restore(address, module_.holding(address));
-    module_ = trial;
+            trial.restore(address, module.holding(address));
+    module = trial;
     wrote = true;
 
     std::vector<uint8_t> pdu = {request.function};

@@ -7,7 +7,7 @@
 #include <fstream>
 #include <sstream>
 
-bool StateFile::load(Module &module, std::string &error) const
+bool StateFile::load(Bus &bus, std::string &error) const
 {
     if (!enabled())
         return true;
@@ -16,6 +16,7 @@ bool StateFile::load(Module &module, std::string &error) const
         return true;
 
     const auto &persistent = Module::persistentRegisters();
+    BusModule *node = perModule_ ? nullptr : &bus.front();
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         line = line.substr(0, line.find('#'));
@@ -25,6 +26,24 @@ bool StateFile::load(Module &module, std::string &error) const
             continue;
         fields >> second >> rest;
         const std::string where = path_ + ":" + std::to_string(number) + ": ";
+        if (first == "module") {
+            char *end = nullptr;
+            const unsigned long address = std::strtoul(second.c_str(), &end, 10);
+            node = perModule_ && !second.empty() && !*end && rest.empty() && address <= 247
+                       ? findOnBus(bus, uint8_t(address))
+                       : nullptr;
+            if (!node) {
+                error = where + (perModule_ ? "no module " + second + " on the line"
+                                            : "state of a line of modules, not of one");
+                return false;
+            }
+            continue;
+        }
+        if (!node) {
+            error = where + "expected \"module ADDRESS\" first";
+            return false;
+        }
+        const Module &module = node->module;
         if (first == "type") {
             if (second != module.type().name) {
                 error = where + "state of a " + second + ", not of a " + module.type().name;
@@ -40,12 +59,12 @@ bool StateFile::load(Module &module, std::string &error) const
             error = where + "expected a configuration register and its value";
             return false;
         }
-        module.restore(uint16_t(address), uint16_t(value));
+        node->module.restore(uint16_t(address), uint16_t(value));
     }
     return true;
 }
 
-bool StateFile::save(const Module &module, std::string &error) const
+bool StateFile::save(const Bus &bus, std::string &error) const
 {
     if (!enabled())
         return true;
@@ -56,9 +75,14 @@ bool StateFile::save(const Module &module, std::string &error) const
         error = "cannot write " + temporary + ": " + std::strerror(errno);
         return false;
     }
-    std::fprintf(out, "# ztsim state: register value (hexadecimal)\ntype %s\n", module.type().name);
-    for (uint16_t address : Module::persistentRegisters())
-        std::fprintf(out, "0x%04X 0x%04X\n", address, module.holding(address));
+    std::fprintf(out, "# ztsim state: register value (hexadecimal)\n");
+    for (const BusModule &node : bus) {
+        if (perModule_)
+            std::fprintf(out, "module %d\n", node.address);
+        std::fprintf(out, "type %s\n", node.module.type().name);
+        for (uint16_t address : Module::persistentRegisters())
+            std::fprintf(out, "0x%04X 0x%04X\n", address, node.module.holding(address));
+    }
     const bool written = std::fclose(out) == 0;
     if (!written || std::rename(temporary.c_str(), path_.c_str()) != 0) {
         error = "cannot save state to " + path_ + ": " + std::strerror(errno);

@@ -1,22 +1,25 @@
 #pragma once
 
-#include "module.h"
+#include "bus.h"
 
 #include <string>
 
-// The module's configuration kept in a text file between runs:
+// The configuration of the modules kept in a text file between runs:
 //   type ZT-2TI-2AO
 //   0x2400 0x0001
 // one "register value" pair (hexadecimal) per line; '#' starts a comment.
+// For a line of several modules each one's lines follow "module ADDRESS".
 class StateFile {
 public:
-    explicit StateFile(std::string path) : path_(std::move(path)) {}
+    StateFile(std::string path, bool perModule) : path_(std::move(path)), perModule_(perModule) {}
 
     bool enabled() const { return !path_.empty(); }
-    // A file that does not exist yet leaves the factory configuration.
-    bool load(Module &module, std::string &error) const;
-    bool save(const Module &module, std::string &error) const;
+    // A file that does not exist yet leaves the factory configuration, as
+    // does a missing section for a module of the line.
+    bool load(Bus &bus, std::string &error) const;
+    bool save(const Bus &bus, std::string &error) const;
 
 private:
     std::string path_;
+    bool perModule_;  // sections "module ADDRESS"
 };
