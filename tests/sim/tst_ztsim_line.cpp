@@ -40,6 +40,9 @@ double medianRoundTripMs(const QString &portName, const QByteArray &request, int
     return times[runs / 2];
 }
 
+// Three modules on one line.
+const QString kBus = QStringLiteral("3:PLB-2TI-4-20-M,17:PLB-2RTD-4-20-M,247:ZT-1P-1AO");
+
 }  // namespace
 
 #define START(fixture, ...) \
@@ -52,6 +55,7 @@ private slots:
     void otherServersAreIgnored();
     void whoAnswers_data();
     void whoAnswers();
+    void busModulesKeepTheirOwnRegisters();
     void logRecordsEveryRequest();
 
     void faults_data();
@@ -90,6 +94,13 @@ void TestZtsimLine::whoAnswers_data()
     QTest::newRow("TCP, no such unit") << true << "ZT-2RTD-2AO" << QStringList{} << 2 << 0 << mbpollError::Timeout;
     QTest::newRow("TCP, gateway without answer") << true << "ZT-2RTD-2AO" << QStringList{"--gateway-silent"} << 1 << 0
                                                  << "Target device failed to respond";
+    const QStringList bus{"--bus", kBus};
+    QTest::newRow("bus, at 3") << false << "" << bus << 3 << 0x0207 << "";
+    QTest::newRow("bus, at 17") << false << "" << bus << 17 << 0x0208 << "";
+    QTest::newRow("bus, at 247") << false << "" << bus << 247 << 0x0115 << "";
+    QTest::newRow("bus, none at 1") << false << "" << bus << 1 << 0 << mbpollError::Timeout;
+    QTest::newRow("bus over TCP, at 17") << true << "" << bus << 17 << 0x0208 << "";
+    QTest::newRow("bus over TCP, none at 4") << true << "" << bus << 4 << 0 << mbpollError::Timeout;
 }
 
 void TestZtsimLine::whoAnswers()
@@ -111,6 +122,24 @@ void TestZtsimLine::whoAnswers()
         if (r.ok)
             QTEST(int(r.values[2]), "reportedType");
     }
+    const QVector<QJsonObject> log = sim.log();
+    QCOMPARE(log.size(), error == mbpollError::Timeout ? 0 : 2);
+    for (const QJsonObject &entry : log)
+        QCOMPARE(entry["server"].toInt(), server);
+}
+
+void TestZtsimLine::busModulesKeepTheirOwnRegisters()
+{
+    SimFixture sim;
+    START(sim, QString(), {"--bus", kBus});
+    const QString port = sim.programPort();
+    QVERIFY(mbpoll(port, "4", 0x2520, 1, {3}, 0.5, 17).ok);
+    QVERIFY(mbpoll(port, "4", 0x2005, 1, {9}, 0.5, 17).ok);  // does not move it
+
+    QVERIFY2(sim.restartSimulator(), qPrintable(sim.errorString()));
+
+    QCOMPARE(mbpoll(port, "4", 0x2520, 1, {}, 0.5, 17).values, QVector<double>{3});
+    QCOMPARE(mbpoll(port, "4", 0x2520, 1, {}, 0.5, 3).values, QVector<double>{0});
 }
 
 void TestZtsimLine::logRecordsEveryRequest()

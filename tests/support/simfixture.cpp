@@ -50,6 +50,16 @@ QString output(QProcess &process)
     return QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
 }
 
+// The modules ztsim serves, which a restart keeps: a module of `type`, or
+// the --bus option among `simArgs`.
+QStringList moduleArgs(const QString &type, const QStringList &simArgs)
+{
+    if (!type.isEmpty())
+        return {QStringLiteral("--type"), type};
+    const int bus = simArgs.indexOf(QStringLiteral("--bus"));
+    return bus >= 0 ? simArgs.mid(bus, 2) : QStringList();
+}
+
 // A port of 127.0.0.1 that nothing listens on just now; 0 if none is found.
 int freeLocalPort()
 {
@@ -70,7 +80,7 @@ bool SimFixture::start(const QString &type, const QStringList &simArgs)
 {
     stop();
     error_.clear();
-    type_ = type;
+    modules_ = moduleArgs(type, simArgs);
     tcpPort_ = 0;
     dir_ = std::make_unique<QTemporaryDir>();
     if (!dir_->isValid())
@@ -85,7 +95,7 @@ bool SimFixture::startTcp(const QString &type, const QStringList &simArgs)
 {
     stop();
     error_.clear();
-    type_ = type;
+    modules_ = moduleArgs(type, simArgs);
     dir_ = std::make_unique<QTemporaryDir>();
     if (!dir_->isValid())
         return fail(QStringLiteral("cannot create a temporary directory: %1").arg(dir_->errorString()));
@@ -129,10 +139,9 @@ bool SimFixture::startLine()
 bool SimFixture::startSimulator(const QStringList &simArgs)
 {
     sim_ = std::make_unique<ChildProcess>();
-    QStringList args{QStringLiteral("--log"), path(QStringLiteral("ztsim.jsonl")),
-                     QStringLiteral("--state"), path(QStringLiteral("ztsim.state"))};
-    if (!type_.isEmpty())
-        args << QStringLiteral("--type") << type_;
+    QStringList args = modules_;
+    args << QStringLiteral("--log") << path(QStringLiteral("ztsim.jsonl"))
+         << QStringLiteral("--state") << path(QStringLiteral("ztsim.state"));
     if (tcpPort_)
         args << QStringLiteral("--tcp") << QStringLiteral("127.0.0.1:%1").arg(tcpPort_);
     else

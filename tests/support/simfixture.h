@@ -39,7 +39,7 @@ public:
     int tcpPort() const;            // the port the program connects to; 0 on a serial line
 
     void stopSimulator();  // the line stays, the module falls silent (over TCP: the port closes)
-    bool restartSimulator(const QStringList &simArgs = {});  // same type, configuration and port
+    bool restartSimulator(const QStringList &simArgs = {});  // same modules, configuration and port
     void cutLine();        // ends socat: the line vanishes under both ends (over TCP: ends ztsim)
     bool restoreLine(const QStringList &simArgs = {});  // a new line at the same ports, the module on it
 
@@ -55,7 +55,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<QProcess> socat_;
     std::unique_ptr<QProcess> sim_;
-    QString type_;
+    QStringList modules_;  // --type TYPE or --bus LIST
     int tcpPort_ = 0;
     QString error_;
 };
