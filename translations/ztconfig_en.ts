@@ -539,6 +539,60 @@
     </message>
 </context>
 <context>
+    <name>ModuleList</name>
+    <message>
+        <source>Опрашивается адрес %1 из %2</source>
+        <translation>Asking address %1 of %2</translation>
+    </message>
+    <message>
+        <source>Ответили модулей: %1</source>
+        <translation>Modules that answered: %1</translation>
+    </message>
+    <message>
+        <source>Опрос остановлен на адресе %1. Ответили модулей: %2</source>
+        <translation>Stopped at address %1. Modules that answered: %2</translation>
+    </message>
+    <message>
+        <source>Ни один модуль не ответил. Проверьте питание модулей, подключение линий A и B и скорость и формат (Режимы работы → Параметры связи…).</source>
+        <translation>No module answered. Check the power of the modules, the connection of lines A and B, and the speed and format (Modes → Line settings…).</translation>
+    </message>
+    <message>
+        <source>устройство не опознано</source>
+        <translation>device not recognised</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>ModuleListDialog</name>
+    <message>
+        <source>Модули на линии</source>
+        <translation>Modules on the line</translation>
+    </message>
+    <message>
+        <source>Адрес</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Тип</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Прошивка</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>&amp;Подключиться</source>
+        <translation>&amp;Connect</translation>
+    </message>
+    <message>
+        <source>&amp;Копировать список</source>
+        <translation>C&amp;opy list</translation>
+    </message>
+</context>
+<context>
     <name>RtuProvider</name>
     <message>
         <source>RTU порт %1 (%2) открыт: %3</source>
@@ -1178,6 +1232,10 @@ Try connecting again.</translation>
     <message>
         <source>Отключиться</source>
         <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>Модули на &amp;линии…</source>
+        <translation>Modules on the li&amp;ne…</translation>
     </message>
 </context>
 <context>

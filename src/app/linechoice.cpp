@@ -47,7 +47,9 @@ void MainWindow::setUpLineSettings()
     edit->setObjectName(QStringLiteral("action_line_settings"));
     QAction *search = ui->menu_2->addAction(msg::ModuleSearchAction, this, &MainWindow::searchModule);
     search->setObjectName(QStringLiteral("action_module_search"));
-    for (QAction *action : {edit, search})
+    QAction *list = ui->menu_2->addAction(msg::ModuleListAction, this, &MainWindow::listModules);
+    list->setObjectName(QStringLiteral("action_module_list"));
+    for (QAction *action : {edit, search, list})
         action->setFont(ui->action_demo->font());
 }
 

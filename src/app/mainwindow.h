@@ -269,6 +269,7 @@ private:
     void setUpLineSettings();
     void editLineSettings();
     void searchModule();
+    void listModules(); // modulelist.cpp
     void useLineSettings(const zt::line::LineSettings &settings); // stored, then connected with
     void explainFailedAttempt(int exceptionCode);
     void showLineAnswer(const zt::line::Answer &answer);

@@ -76,6 +76,7 @@ constexpr Text ReportFailed{QT_TRANSLATE_NOOP("msg", "Не удалось сох
 // the line as the status bar names it ("9600 8N1, адрес 1").
 constexpr Text LineSettingsAction{QT_TRANSLATE_NOOP("msg", "&Параметры связи…")};
 constexpr Text ModuleSearchAction{QT_TRANSLATE_NOOP("msg", "Поиск &модуля…")};
+constexpr Text ModuleListAction{QT_TRANSLATE_NOOP("msg", "Модули на &линии…")};
 constexpr Text LineTitle{QT_TRANSLATE_NOOP("msg", "Параметры связи")};
 constexpr Text LineFollowQuestion{QT_TRANSLATE_NOOP("msg", "Модуль принял новые параметры связи: %1.\nПереподключиться с ними?")};
 constexpr Text SearchTitle{QT_TRANSLATE_NOOP("msg", "Поиск модуля")};

@@ -1,0 +1,60 @@
+// "Модули на линии…": every address of the chosen port at the line settings
+// in use, one identification read each, listed as they answer. A module
+// chosen from the list is connected at its address, which is kept for the
+// next start.
+
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "messages.h"
+#include "modulelistdialog.h"
+#include "modulelisttexts.h"
+#include "userprompts.h"
+#include "line/modulescan.h"
+
+void MainWindow::listModules()
+{
+    using zt::line::ModuleScan;
+    if (isOffline()) {
+        prompts->critical(this, msg::ErrorTitle, msg::OfflineNoTransfer);
+        return;
+    }
+    if (isConnected())
+        disconnectFromModule();
+    const QString port = ui->cbPorts->currentText();
+    if (!portReady(port))
+        return;
+
+    auto *dialog = new ModuleListDialog(zt::line::MinAddress, zt::line::MaxAddress, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    auto *scan = new ModuleScan(dialog); // closing the dialog frees the port
+    connect(scan, &ModuleScan::asking, dialog, &ModuleListDialog::showAsking);
+    connect(scan, &ModuleScan::found, dialog, [this, dialog](const ModuleScan::Module &module) {
+        switch (module.kind) {
+        case ModuleScan::Module::Identified: dialog->addModule(module.address, module.type, module.firmware); return;
+        case ModuleScan::Module::Refused: dialog->addDevice(module.address, moduleAnsweredText(module.exceptionCode)); return;
+        case ModuleScan::Module::Unrecognised: dialog->addDevice(module.address, modulelisttext::Unrecognised); return;
+        }
+    });
+    connect(scan, &ModuleScan::finished, dialog, [dialog](ModuleScan::Outcome outcome) {
+        dialog->showEnd(outcome == ModuleScan::Outcome::LineLost ? msg::PortGone.text() : QString());
+    });
+    connect(dialog, &ModuleListDialog::stopRequested, scan, &ModuleScan::cancel);
+    connect(dialog, &ModuleListDialog::connectRequested, this, [this, dialog, scan](int address) {
+        scan->cancel(); // the connection needs the port now
+        dialog->close();
+        zt::line::LineSettings chosen = lineSettings;
+        chosen.address = address;
+        useLineSettings(chosen);
+    });
+
+    zt::line::LineSettings line = lineSettings;
+    line.port = port;
+    if (!scan->start(line)) {
+        delete dialog;
+        prompts->critical(this, msg::ErrorTitle, openFailureText(port));
+        return;
+    }
+    dialog->show();
+}
