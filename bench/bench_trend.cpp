@@ -5,7 +5,8 @@
 // the samples, with the day of samples, and with the window.
 //   bench_trend [seconds per span] [picture.png]
 
-#include "app/trendwindow.h"
+#include "app/trendloader.h"
+#include "trendwindow/trendwindow.h"
 #include "app/userprompts.h"
 #include "benchutil.h"
 #include "module/catalogue.h"
@@ -55,8 +56,8 @@ int main(int argc, char **argv)
         samples->append(now - i * PollMs, liveAt(now - i * PollMs));
     const qint64 rssSamples = bench::statusKiB("VmRSS");
 
-    TrendWindow window(samples, UserPrompts::standard());
-    window.setModuleType(zt::catalogue::code(zt::catalogue::positionOfName(QStringLiteral("ZT-2TI-2AO"))));
+    TrendWindow window(samples, trendPromptsOf(UserPrompts::standard()));
+    window.setModule(trendModuleOf(zt::catalogue::code(zt::catalogue::positionOfName(QStringLiteral("ZT-2TI-2AO")))));
     window.resize(1280, 960);
     window.show();
     bench::runEventLoop(1000);

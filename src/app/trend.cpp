@@ -5,10 +5,10 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "trendtexts.h"
-#include "trendview.h"
+#include "trendloader.h"
 #include "userprompts.h"
 #include "trend/samplering.h"
+#include "trendwindow/trendtexts.h"
 
 #include <QDateTime>
 
@@ -49,7 +49,7 @@ void MainWindow::startTrendOf(quint16 code)
         trendSource = source;
     }
     if (trendWindow) {
-        trendView->setModuleType(code);
+        trendView->setModule(trendModuleOf(code));
         trendView->samplesChanged();
     }
 }
@@ -58,14 +58,14 @@ void MainWindow::showTrend()
 {
     if (!trendWindow) {
         QString why;
-        trendView = createTrendView(trendPluginDir, trendSamples, prompts, this, &why);
+        trendView = createTrendView(trendPluginDir, trendSamples, trendPromptsOf(prompts), this, &why);
         if (!trendView) {
             prompts->critical(this, QCoreApplication::translate(trendtext::Context, trendtext::Title),
                               QCoreApplication::translate(trendtext::Context, trendtext::NotLoaded).arg(why));
             return;
         }
         trendWindow = trendView->widget();
-        trendView->setModuleType(trendSource.code);
+        trendView->setModule(trendModuleOf(trendSource.code));
     }
     trendWindow->show();
     trendWindow->raise();

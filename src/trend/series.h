@@ -12,6 +12,8 @@ constexpr Quantity Quantities[] = {Quantity::Temperature, Quantity::Input, Quant
 struct Series {
     Quantity quantity = Quantity::Temperature;
     int channel = 0;
+
+    bool operator==(const Series &other) const { return quantity == other.quantity && channel == other.channel; }
 };
 
 float valueOf(const LiveValues &values, Series series);

@@ -4,7 +4,7 @@
 #include "trendwindow.h"
 
 extern "C" Q_DECL_EXPORT TrendView *zt_create_trend_view(std::shared_ptr<const zt::trend::SampleRing> samples,
-                                                        UserPrompts *prompts, QWidget *parent)
+                                                        const TrendPrompts &prompts, QWidget *parent)
 {
     return new TrendWindow(std::move(samples), prompts, parent);
 }

@@ -11,7 +11,6 @@
 class QAction;
 class QwtPlot;
 class TrendCurve;
-class UserPrompts;
 
 // The live values against time, in a window of its own: per channel the
 // temperature, the input value and the output current, each quantity on a
@@ -23,11 +22,11 @@ class TrendWindow : public QWidget, public TrendView
     Q_OBJECT
 
 public:
-    TrendWindow(std::shared_ptr<const zt::trend::SampleRing> samples, UserPrompts *prompts,
+    TrendWindow(std::shared_ptr<const zt::trend::SampleRing> samples, const TrendPrompts &prompts,
                 QWidget *parent = nullptr);
 
     QWidget *widget() override { return this; }
-    void setModuleType(quint16 moduleCode) override;
+    void setModule(const TrendModule &module) override;
     void samplesChanged() override;
 
     // What the view shows: the span (0: all samples) and whether it follows.
@@ -49,7 +48,7 @@ private:
     void askAndSavePicture();
 
     std::shared_ptr<const zt::trend::SampleRing> samples;
-    UserPrompts *prompts;
+    TrendPrompts prompts;
     QWidget *plotArea = nullptr;
     QVector<QwtPlot *> plots;             // by zt::trend::Quantity
     QVector<TrendCurve *> curves;         // all series, the plot's in channel order

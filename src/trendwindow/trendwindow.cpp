@@ -2,8 +2,6 @@
 
 #include "trendcurve.h"
 #include "trendtexts.h"
-#include "userprompts.h"
-#include "module/catalogue.h"
 
 #include <qwt_date.h>
 #include <qwt_date_scale_draw.h>
@@ -70,7 +68,7 @@ void showCheckedInLegend(QwtPlot *plot, QwtPlotItem *item)
 
 } // namespace
 
-TrendWindow::TrendWindow(std::shared_ptr<const zt::trend::SampleRing> samples, UserPrompts *prompts,
+TrendWindow::TrendWindow(std::shared_ptr<const zt::trend::SampleRing> samples, const TrendPrompts &prompts,
                          QWidget *parent)
     : QWidget(parent, Qt::Window)
     , samples(std::move(samples))
@@ -122,7 +120,11 @@ TrendWindow::TrendWindow(std::shared_ptr<const zt::trend::SampleRing> samples, U
     layout->addWidget(plotArea, 1);
     resize(900, 750);
 
-    setModuleType(0);
+    // Until a module is known, every series.
+    TrendModule unknown;
+    for (TrendCurve *curve : qAsConst(curves))
+        unknown.series.append(curve->series());
+    setModule(unknown);
     showNewest();
 }
 
@@ -173,17 +175,15 @@ void TrendWindow::addPlot(const QString &axisTitle)
             [this, plot] { timeChangedOn(plot); });
 }
 
-void TrendWindow::setModuleType(quint16 moduleCode)
+void TrendWindow::setModule(const TrendModule &module)
 {
-    const int position = zt::catalogue::positionOfCode(moduleCode);
-    const QString unit = position > 0 ? zt::catalogue::inputUnit(position) : QString();
+    const QString &unit = module.inputUnit;
     plots[int(Quantity::Input)]->setAxisTitle(
         QwtPlot::yLeft, unit.isEmpty() ? tr(trendtext::Input) : tr(trendtext::InputWithUnit).arg(unit));
 
-    const zt::ModuleLayout layout = zt::catalogue::layoutForCode(moduleCode);
     for (TrendCurve *curve : qAsConst(curves)) {
         QwtPlot *plot = plots[int(curve->series().quantity)];
-        const bool has = zt::trend::typeHas(layout, curve->series());
+        const bool has = module.series.contains(curve->series());
         curve->attach(has ? plot : nullptr);
         if (has)
             showCheckedInLegend(plot, curve);
@@ -300,12 +300,12 @@ void TrendWindow::replotAll()
 void TrendWindow::savePicture(const QString &path)
 {
     if (!plotArea->grab().save(path, "PNG"))
-        prompts->critical(this, tr(trendtext::SaveFailedTitle), tr(trendtext::SaveFailed).arg(path));
+        prompts.critical(this, tr(trendtext::SaveFailedTitle), tr(trendtext::SaveFailed).arg(path));
 }
 
 void TrendWindow::askAndSavePicture()
 {
-    QString path = prompts->saveFileName(tr(trendtext::SaveCaption), tr(trendtext::PngFilter));
+    QString path = prompts.saveFileName(tr(trendtext::SaveCaption), tr(trendtext::PngFilter));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(".png"), Qt::CaseInsensitive))
