@@ -4,12 +4,14 @@
 #include "windowharness.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QLabel>
 #include <QProgressBar>
 #include <QProgressDialog>
 #include <QSerialPort>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTreeWidget>
 
 class tst_LineSearch : public QObject
 {
@@ -57,6 +59,8 @@ void tst_LineSearch::reach_data()
     QTest::newRow("cancelled search") << ti << QStringList{"--silent"} << "cancel" << "" << "";
     QTest::newRow("PLB speed followed") << "PLB-2TI-4-20-M" << QStringList() << "speed 19200"
                                         << "19200 8N1, адрес 1.\nПереподключиться" << "19200 8N1, адрес 1";
+    QTest::newRow("second module on the line") << "" << QStringList{"--bus", "3:PLB-2TI-4-20-M,5:PLB-2RTD-4-20-M,17:ZT-2TI-2AO"}
+                                               << "list" << "" << "9600 8N1, адрес 5";
 }
 
 void tst_LineSearch::reach()
@@ -76,6 +80,14 @@ void tst_LineSearch::reach()
         QVERIFY(h.connectAndPoll());
         h.widget<QComboBox>("CB_RS485Speed")->setCurrentText(action.section(' ', 1));
         QTRY_VERIFY_WITH_TIMEOUT(!h.prompts.boxes.isEmpty(), 5000);
+    } else if (action == "list") {
+        h.widget<QAction>("action_module_list")->trigger();
+        auto *modules = h.widget<QTreeWidget>("TW_Modules");
+        QTRY_COMPARE_WITH_TIMEOUT(modules->topLevelItemCount(), 3, 5000);
+        QTest::mouseClick(h.widget<QPushButton>("BT_Copy"), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text().section('\n', 1, 1), "5\tPLB-2RTD-4-20-M\t12.05.23");
+        modules->setCurrentItem(modules->topLevelItem(1));
+        QTest::mouseClick(h.widget<QPushButton>("BT_Connect"), Qt::LeftButton);
     } else {
         h.widget<QAction>("action_module_search")->trigger();
     }

@@ -38,6 +38,11 @@ private slots:
     void writeVerifiesTheFile();
     void readJsonNamesTheType();
     void reportIsAPdf();
+    void commandLine_data();
+    void commandLine();
+    void scanListsTheBus_data();
+    void scanListsTheBus();
+    void writeToEachOnTheBus();
 
 private:
     QTemporaryDir dir;
@@ -158,6 +163,98 @@ void tst_Cli::reportIsAPdf()
     QFile f(pdf);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QVERIFY(f.read(5) == "%PDF-");
+}
+
+// Refused before any port is opened: exit 2 and the reason.
+void tst_Cli::commandLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("said");
+
+    QTest::newRow("scan from 0") << QStringList{"scan", "--from", "0"} << "Недопустимый адрес модуля: 0";
+    QTest::newRow("scan downwards") << QStringList{"scan", "--from", "9", "--to", "3"} << "больше последнего: 9 > 3";
+    QTest::newRow("scan one address") << QStringList{"scan", "--address", "3"} << "--address не относится к команде scan";
+    QTest::newRow("--to for report") << QStringList{"report", "r.pdf", "--to", "3"} << "--to не относится к команде report";
+    QTest::newRow("address twice") << QStringList{"write", "f", "--addresses", "3,5,2-4"} << "Адрес 3 в списке дважды";
+    QTest::newRow("range downwards") << QStringList{"write", "f", "--addresses", "20-17"} << "не по возрастанию: 20-17";
+    QTest::newRow("empty item") << QStringList{"write", "f", "--addresses", "3,,5"} << "в списке: \"\"";
+    QTest::newRow("address 248") << QStringList{"write", "f", "--addresses", "1,248"} << "в списке: \"248\"";
+    QTest::newRow("leading zeros") << QStringList{"write", "f", "--addresses", "0003"} << "в списке: \"0003\"";
+    QTest::newRow("too long") << QStringList{"write", "f", "--addresses", QString("1,").repeated(500) + "1"} << "длиннее 1000";
+    QTest::newRow("list and address") << QStringList{"write", "f", "--addresses", "3", "--address", "3"} << "вместе не";
+    QTest::newRow("records of one") << QStringList{"write", "f", "--report-dir", "d"} << "вместе с --addresses";
+    QTest::newRow("list for read") << QStringList{"read", "--addresses", "3"} << "--addresses не относится к команде read";
+}
+
+void tst_Cli::commandLine()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, said);
+    QProcess p;
+    p.start(ZTCONFIG_CLI, args << "--port" << "/dev/null");
+    QVERIFY(p.waitForFinished(10000));
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY2(QString::fromUtf8(p.readAllStandardError()).contains(said), qPrintable(said));
+}
+
+static const QStringList bus{"--bus", "3:PLB-2TI-4-20-M,5:PLB-2RTD-4-20-M,17:PLB-2TI-4-20-M"};
+
+void tst_Cli::scanListsTheBus_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("out");
+
+    QTest::newRow("three") << bus << QStringList{"--to", "20"} << 0
+                           << "3 PLB-2TI-4-20-M 12.05.23\n5 PLB-2RTD-4-20-M 12.05.23\n17 PLB-2TI-4-20-M 12.05.23\n";
+    QTest::newRow("json") << bus << QStringList{"--from", "4", "--to", "5", "--json"} << 0
+                          << "{\"address\":5,\"firmware\":\"12.05.23\",\"type\":\"PLB-2RTD-4-20-M\"}\n";
+    QTest::newRow("none") << bus << QStringList{"--from", "6", "--to", "16"} << 3 << "";
+    QTest::newRow("refusing") << bus + QStringList{"--exception", "0x2000:2"} << QStringList{"--to", "3"} << 0
+                              << "3 ответил: недопустимый адрес (02)\n";
+}
+
+void tst_Cli::scanListsTheBus()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, out);
+    SimFixture sim;
+    QVERIFY2(sim.start(QString(), simArgs), qPrintable(sim.errorString()));
+    const Run run = cli(sim, QStringList{"scan"} + args);
+    QCOMPARE(run.code, code);
+    QCOMPARE(QString::fromUtf8(run.out), out);
+    for (const QJsonObject &r : sim.log())  // read-only
+        QVERIFY(r["function"] == 3 && r["address"] == 0x2000);
+}
+
+// The file to three modules of one type, the last of which refuses a write
+// only it needs: it differs from the file in the output inversion.
+void tst_Cli::writeToEachOnTheBus()
+{
+    SimFixture sim;
+    QVERIFY2(sim.start(QString(), {"--bus", "3:PLB-2TI-4-20-M,5:PLB-2TI-4-20-M,17:PLB-2TI-4-20-M"}),
+             qPrintable(sim.errorString()));
+    const QString file = dir.filePath("bus.ztset"), inverted = dir.filePath("inverted.ztset");
+    QCOMPARE(cli(sim, {"save", file, "--address", "3"}).code, 0);
+    QFile::copy(file, inverted);
+    QSettings(inverted, QSettings::IniFormat).setValue("CHANAL1/INVout", true);
+    QCOMPARE(cli(sim, {"write", inverted, "--address", "17"}).code, 0);
+    QSettings(file, QSettings::IniFormat).setValue("CHANAL0/MINVALUE", -50);  // all three need this
+    QVERIFY(sim.restartSimulator({"--refuse-writes", "0x2520:4"}));
+
+    const QString records = dir.filePath("records");
+    const Run run = cli(sim, {"write", file, "--addresses", "3,17,5", "--report-dir", records});
+    QCOMPARE(run.code, 6);
+    QCOMPARE(QString::fromUtf8(run.out).section('\n', -4),
+             "3 выполнено (код 0)\n17 не принял запись (код 6)\n5 выполнено (код 0)\n");
+    QStringList written;
+    for (const QJsonObject &w : sim.acceptedWrites())
+        written << QString("%1:%2").arg(w["server"].toInt()).arg(w["address"].toInt(), 0, 16);
+    QCOMPARE(written, QStringList({"17:2520", "3:24e0", "5:24e0"}));  // 17 refuses what it needs first
+    QCOMPARE(QDir(records).entryList(QDir::Files), QStringList({"003.pdf", "005.pdf", "017.pdf"}));
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)
