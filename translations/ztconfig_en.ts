@@ -1535,6 +1535,46 @@ Gain calibration is done at an input current of 21 mA</translation>
         <source>%1 %2, адрес %3</source>
         <translation>%1 %2, address %3</translation>
     </message>
+    <message>
+        <source>Modbus TCP %1, адрес %2</source>
+        <translation>Modbus TCP %1, address %2</translation>
+    </message>
+    <message>
+        <source>Шлюз Modbus TCP %1 не найден: такого имени нет в сети</source>
+        <translation>Modbus TCP gateway %1 not found: no such name on the network</translation>
+    </message>
+    <message>
+        <source>Шлюз Modbus TCP %1 отказал в соединении: на этом адресе и порту нет сервера Modbus TCP</source>
+        <translation>Modbus TCP gateway %1 refused the connection: no Modbus TCP server at this address and port</translation>
+    </message>
+    <message>
+        <source>Шлюз Modbus TCP %1 недоступен: нет маршрута или нет ответа за %2 мс</source>
+        <translation>Modbus TCP gateway %1 unreachable: no route, or no answer within %2 ms</translation>
+    </message>
+    <message>
+        <source>Шлюз Modbus TCP %1 закрыл соединение</source>
+        <translation>Modbus TCP gateway %1 closed the connection</translation>
+    </message>
+    <message>
+        <source>Шлюз Modbus TCP %1 не ответил на запрос за %2 мс</source>
+        <translation>Modbus TCP gateway %1 did not answer a request within %2 ms</translation>
+    </message>
+    <message>
+        <source>Ошибка соединения со шлюзом Modbus TCP %1: %2</source>
+        <translation>Connection error with Modbus TCP gateway %1: %2</translation>
+    </message>
+    <message>
+        <source>Modbus TCP %1: соединение…</source>
+        <translation>Modbus TCP %1: connecting…</translation>
+    </message>
+    <message>
+        <source>Modbus TCP %1: соединение установлено</source>
+        <translation>Modbus TCP %1: connected</translation>
+    </message>
+    <message>
+        <source>Modbus TCP %1: соединение закрыто</source>
+        <translation>Modbus TCP %1: connection closed</translation>
+    </message>
 </context>
 <context>
     <name>zt::ranges</name>

@@ -97,7 +97,7 @@ void MainWindow::openSerialPort()
 
     zt::line::LineSettings line = lineSettings;
     line.port = name;
-    provider->openPort(line, false);
+    provider->openPort(line);
     if (!provider->opened) {
         // Nothing to wait for: say at once why the port did not open.
         releaseProvider();

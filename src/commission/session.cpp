@@ -1,5 +1,6 @@
 #include "commission/session.h"
 
+#include "line/tcpfailure.h"
 #include "modbus/rtuprovider.h"
 #include "module/registers.h"
 
@@ -41,7 +42,7 @@ ModuleSession::~ModuleSession()
 
 bool ModuleSession::open(const line::LineSettings &line)
 {
-    provider = new RtuProvider(line.port, line.address, this);
+    provider = new RtuProvider(line::place(line), line.address, this);
     connect(provider, &RtuProvider::readCurUnit, this, &ModuleSession::onUnit);
     connect(provider, &RtuProvider::readDataError, this, &ModuleSession::onReadError);
     connect(provider, &RtuProvider::writeDataEnd, this, &ModuleSession::onWriteEnd);
@@ -54,6 +55,16 @@ bool ModuleSession::open(const line::LineSettings &line)
 QString ModuleSession::openError() const
 {
     return error;
+}
+
+QString ModuleSession::failureText() const
+{
+    return provider ? provider->failureText() : QString();
+}
+
+int ModuleSession::readExceptionCode() const
+{
+    return provider ? provider->lastExceptionCode() : 0;
 }
 
 void ModuleSession::setStopCheck(std::function<bool()> check)
@@ -150,9 +161,10 @@ void ModuleSession::onWriteEnd()
     pause.start(confirmed < steps.size() ? steps.at(confirmed - 1).nextAfterMs : 0);
 }
 
-// Only an exception reply refuses a write. A write that was never answered
-// may have been taken all the same (its reply lost on the line): that the
-// caller finds out by reading the module back.
+// Only the module's exception reply refuses a write. A write that was never
+// answered may have been taken all the same (its reply lost on the line),
+// and so may one whose answer a gateway gave up waiting for: that the caller
+// finds out by reading the module back.
 void ModuleSession::onWriteError()
 {
     if (mode == Mode::Idle)
@@ -164,7 +176,7 @@ void ModuleSession::onWriteError()
     if (mode != Mode::Writing)
         return;
     refusal = provider->lastWriteExceptionCode();
-    finish(refusal ? Outcome::Refused : Outcome::Unconfirmed);
+    finish(refusal && !line::isGatewayException(refusal) ? Outcome::Refused : Outcome::Unconfirmed);
 }
 
 } // namespace zt::commission

@@ -28,8 +28,8 @@ public:
         NoAnswer,       // a request went unanswered, or the reply was too short
         NotRecognised,  // the identification is not one of a supported module
         Refused,        // the module answered a write with an exception: not taken
-        Unconfirmed,    // a write went unanswered: it may or may not have been taken
-        LineLost,       // the port failed
+        Unconfirmed,    // a write went unanswered (a gateway's exception too): it may or may not have been taken
+        LineLost,       // the port or the gateway's connection failed
         Stopped,        // the stop check said so before a request
     };
     Q_ENUM(Outcome)
@@ -39,6 +39,11 @@ public:
 
     bool open(const line::LineSettings &line);
     QString openError() const;
+    // Over Modbus TCP, what failed in words (RtuProvider::failureText()).
+    QString failureText() const;
+    // The exception code of the read that ended the last read() with
+    // NoAnswer; 0 when it went unanswered.
+    int readExceptionCode() const;
 
     // Reads the blocks (ModuleState::Block flags) in the order the window
     // reads them, into state(); then finished().

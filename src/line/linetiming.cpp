@@ -68,12 +68,22 @@ int responseTimeoutMs(const QModbusDataUnit &unit, Direction direction, int baud
 
 int tryWaitMs(const LineSettings &line)
 {
+    if (line.isTcp())
+        return line.timeoutMs;
     constexpr int TurnaroundCharacters = 10;
     constexpr int LatencyMs = 30; // a USB adapter's 16 ms latency timer, and the event loop
     const QModbusDataUnit identification(QModbusDataUnit::HoldingRegisters, reg::IdentBlock, reg::IdentCount);
     const double characters = requestBytes(identification, Direction::Read) + FrameGapCharacters
                               + replyBytes(identification, Direction::Read) + TurnaroundCharacters;
     return charactersMs(characters, line.baudRate, characterBits(line.format)) + LatencyMs;
+}
+
+int watchdogMs(const LineSettings &line)
+{
+    constexpr int SerialWatchdogMs = 3000;
+    // The transport's last attempt times out, then the event loop delivers it.
+    constexpr int TcpMarginMs = 500;
+    return line.isTcp() ? RequestAttempts * line.timeoutMs + TcpMarginMs : SerialWatchdogMs;
 }
 
 } // namespace zt::line

@@ -28,6 +28,9 @@ int frameGapMs(int baudRate, int characterBits);
 // A module gets this long from the request's last byte to its reply's first.
 constexpr int AnswerWithinMs = 1000;
 
+// Tries of one request before it counts as unanswered.
+constexpr int RequestAttempts = 3;
+
 // The client's time-out for one request: AnswerWithinMs plus the time the
 // request and its expected reply take on the line.
 int responseTimeoutMs(const QModbusDataUnit &unit, Direction direction, int baudRate,
@@ -37,7 +40,14 @@ int responseTimeoutMs(const QModbusDataUnit &unit, Direction direction, int baud
 // answer: the request and the answer on the line, the frame gap between
 // them, a few characters for the module to turn round, and the latency of a
 // USB adapter and the event loop. A late answer is not lost: it names its
-// address, and the next try still recognises it.
+// address, and the next try still recognises it. Over TCP the line's
+// time-out: the gateway's delay is its own.
 int tryWaitMs(const LineSettings &line);
+
+// How long the window waits for the answer to a connect or a write before it
+// calls the connection failed. On a serial line it comes before the
+// transport's own verdict, and the raw line is asked why; over TCP after
+// it, so that the transport says why in words.
+int watchdogMs(const LineSettings &line);
 
 } // namespace zt::line

@@ -1,8 +1,11 @@
 #include "line/modulesearch.h"
 
 #include "line/lineprober.h"
+#include "line/linetiming.h"
 #include "line/searchplan.h"
+#include "modbus/rtuprovider.h"
 #include "module/catalogue.h"
+#include "module/registers.h"
 
 namespace zt::line {
 
@@ -16,7 +19,7 @@ ModuleSearch::ModuleSearch(QObject *parent)
 
 bool ModuleSearch::start(const LineSettings &current)
 {
-    if (!prober->open(current.port))
+    if (current.isTcp() ? !openGateway(current) : !prober->open(current.port))
         return false;
     candidates = searchOrder(current);
     next = 0;
@@ -24,14 +27,52 @@ bool ModuleSearch::start(const LineSettings &current)
     return true;
 }
 
+// A reply with registers is judged like a raw frame; anything else, an
+// exception of the gateway's included, is no module at that address.
+bool ModuleSearch::openGateway(const LineSettings &current)
+{
+    gateway = new RtuProvider(place(current), current.address, this);
+    connect(gateway, &RtuProvider::readCurUnit, this, [this](const QModbusDataUnit &unit) {
+        const LineSettings &asked = candidates.at(next - 1);
+        Answer answer;
+        answer.kind = Answer::Reply;
+        answer.address = asked.address;
+        answer.registers = unit.values();
+        onAnswered(answer, asked);
+    });
+    connect(gateway, &RtuProvider::readDataError, this, &ModuleSearch::tryNext);
+    // Only a failing connection reports this: a search writes nothing.
+    connect(gateway, &RtuProvider::writeDataError, this, [this] {
+        gatewayFailure = gateway->failureText();
+        end(Outcome::LineLost);
+    });
+    gateway->openPort(current);
+    if (gateway->opened)
+        return true;
+    gatewayFailure = gateway->failureText();
+    closeGateway();
+    return false;
+}
+
+void ModuleSearch::closeGateway()
+{
+    if (!gateway)
+        return;
+    gateway->disconnect(this);
+    gateway->closePort();
+    gateway->deleteLater(); // it may be the sender of the signal being handled
+    gateway = nullptr;
+}
+
 QString ModuleSearch::errorString() const
 {
-    return prober->errorString();
+    return gatewayFailure.isEmpty() ? prober->errorString() : gatewayFailure;
 }
 
 void ModuleSearch::cancel()
 {
     prober->close();
+    closeGateway();
 }
 
 void ModuleSearch::tryNext()
@@ -41,7 +82,12 @@ void ModuleSearch::tryNext()
         return;
     }
     const LineSettings candidate = candidates.at(next);
-    prober->probe(candidate);
+    if (gateway) {
+        const QModbusDataUnit identification(QModbusDataUnit::HoldingRegisters, reg::IdentBlock, reg::IdentCount);
+        gateway->readOnceFrom(identification, candidate.address, tryWaitMs(candidate));
+    } else {
+        prober->probe(candidate);
+    }
     // Last: a modal progress dialog handles a cancel inside this signal.
     emit trying(next++, candidate);
 }
@@ -66,7 +112,7 @@ void ModuleSearch::onAnswered(const Answer &answer, const LineSettings &asked)
 
 void ModuleSearch::end(Outcome outcome, const LineSettings &found)
 {
-    prober->close();
+    cancel();
     emit finished(outcome, found);
 }
 

@@ -34,8 +34,8 @@ QVector<T> withFirst(const T &first, const QVector<T> &rest)
 class Plan
 {
 public:
-    explicit Plan(const QString &port)
-        : port(port)
+    explicit Plan(const LineSettings &base)
+        : base(base)
     {
     }
 
@@ -44,7 +44,10 @@ public:
         const qint64 key = (qint64(baudRate) * 8 + formats().indexOf(format)) * 256 + address;
         if (!seen.contains(key)) {
             seen.insert(key);
-            order << LineSettings{port, baudRate, format, address};
+            order << base;
+            order.last().baudRate = baudRate;
+            order.last().format = format;
+            order.last().address = address;
         }
     }
 
@@ -57,7 +60,7 @@ public:
     QVector<LineSettings> order;
 
 private:
-    QString port;
+    LineSettings base;
     QSet<qint64> seen;
 };
 
@@ -65,9 +68,19 @@ private:
 
 QVector<LineSettings> searchOrder(const LineSettings &current)
 {
+    if (current.isTcp()) {
+        QVector<LineSettings> order{current};
+        for (int address = MinAddress; address <= MaxAddress; ++address) {
+            if (address != current.address) {
+                order << current;
+                order.last().address = address;
+            }
+        }
+        return order;
+    }
     const QVector<int> speedOrder = withFirst(current.baudRate, speedsByLikelihood());
     const QVector<Format> formatOrder = withFirst(current.format, formatsByLikelihood());
-    Plan plan(current.port);
+    Plan plan(current);
     const LineSettings factory;
     plan.add(factory.baudRate, factory.format, factory.address);
     plan.add(current.baudRate, current.format, current.address);

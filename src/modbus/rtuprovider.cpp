@@ -1,10 +1,12 @@
 #include "rtuprovider.h"
 
 #include "line/linetiming.h"
+#include "line/texts.h"
 #include "logging.h"
 
 #include <QCoreApplication>
 #include <QModbusReply>
+#include <QModbusTcpClient>
 #include <QSerialPort>
 #include <QTimer>
 #include <QVariant>
@@ -20,7 +22,7 @@ using RtuClient = QModbusRtuSerialMaster;
 
 namespace {
 
-constexpr int Attempts = 3;
+constexpr int Attempts = zt::line::RequestAttempts;
 // Beyond the frame gap before a retry: the event loop may deliver the last
 // bytes of a late reply a little after they arrived.
 constexpr int RetryMarginMs = 20;
@@ -45,10 +47,21 @@ RtuProvider::RtuProvider(const QString &name, int serverAddress, QObject *parent
     : QObject(parent)
     , serverAddress(serverAddress)
     , name(name)
+    , connectTimer(new QTimer(this))
     , retryTimer(new QTimer(this))
 {
     retryTimer->setSingleShot(true);
     connect(retryTimer, &QTimer::timeout, this, &RtuProvider::sendWhenLineFree);
+    connectTimer->setSingleShot(true);
+    connect(connectTimer, &QTimer::timeout, this, [this] {
+        tcpFailure = zt::line::TcpFailure::NoRoute;
+        failLink();
+    });
+}
+
+QString RtuProvider::failureText() const
+{
+    return lineSettings.isTcp() ? zt::line::tcpFailureText(lineSettings, tcpFailure, tcpFailureDetail) : QString();
 }
 
 QString RtuProvider::readStatusText(int serverAddress, int address)
@@ -63,21 +76,28 @@ QString RtuProvider::writeStatusText(int serverAddress, int address, quint16 fir
         .arg(hex4(address), hex4(firstValue));
 }
 
-void RtuProvider::openPort(const zt::line::LineSettings &line, bool tcp)
+void RtuProvider::openPort(const zt::line::LineSettings &line)
 {
-    Q_UNUSED(tcp)
     if (modbusDevice && modbusDevice->state() == QModbusDevice::ConnectedState) {
         qCWarning(lcModbus) << "Соединение уже установленно!!!";
         return;
     }
-    qCDebug(lcModbus).noquote() << "Modbus device - " + line.port;
+    lineSettings = line;
+    tcpFailure = zt::line::TcpFailure::None;
+    qCDebug(lcModbus).noquote() << "Modbus device - " + zt::line::place(line);
 
-    modbusDevice = new RtuClient(this);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialPortNameParameter, line.port);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialParityParameter, line.format.parity);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialDataBitsParameter, line.format.dataBits);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialStopBitsParameter, line.format.stopBits);
-    modbusDevice->setConnectionParameter(QModbusDevice::SerialBaudRateParameter, line.baudRate);
+    if (line.isTcp()) {
+        modbusDevice = new QModbusTcpClient(this);
+        modbusDevice->setConnectionParameter(QModbusDevice::NetworkAddressParameter, line.host);
+        modbusDevice->setConnectionParameter(QModbusDevice::NetworkPortParameter, line.tcpPort);
+    } else {
+        modbusDevice = new RtuClient(this);
+        modbusDevice->setConnectionParameter(QModbusDevice::SerialPortNameParameter, line.port);
+        modbusDevice->setConnectionParameter(QModbusDevice::SerialParityParameter, line.format.parity);
+        modbusDevice->setConnectionParameter(QModbusDevice::SerialDataBitsParameter, line.format.dataBits);
+        modbusDevice->setConnectionParameter(QModbusDevice::SerialStopBitsParameter, line.format.stopBits);
+        modbusDevice->setConnectionParameter(QModbusDevice::SerialBaudRateParameter, line.baudRate);
+    }
     modbusDevice->setNumberOfRetries(0);
     baudRate = line.baudRate;
     characterBits = zt::line::characterBits(line.format);
@@ -93,6 +113,8 @@ void RtuProvider::openPort(const zt::line::LineSettings &line, bool tcp)
         // A port that did not open leaves no client behind: the provider
         // stays closed and the caller reads the reason from openError().
         lastOpenError = modbusDevice->errorString();
+        tcpFailure = zt::line::TcpFailure::Other;
+        tcpFailureDetail = lastOpenError;
         qCWarning(lcModbus).noquote() << "Open failed:" << lastOpenError;
         modbusDevice->disconnect(this);
         modbusDevice->deleteLater();
@@ -103,8 +125,16 @@ void RtuProvider::openPort(const zt::line::LineSettings &line, bool tcp)
     // reported by its return value above.
     connect(modbusDevice, &QModbusDevice::errorOccurred, this, &RtuProvider::onDeviceError);
 
-    emit sendStatus(QCoreApplication::translate("RtuProvider", "RTU порт %1 (%2) открыт: %3")
-                        .arg(name, QString::number(line.baudRate), line.port));
+    // A TCP client is still connecting: requests wait in the queue until it
+    // is connected, and a gateway that does not accept within the line's
+    // time-out counts as unreachable.
+    if (line.isTcp()) {
+        connectTimer->start(line.timeoutMs);
+        emit sendStatus(zt::line::text::TcpConnecting.arg(zt::line::place(line)));
+    } else {
+        emit sendStatus(QCoreApplication::translate("RtuProvider", "RTU порт %1 (%2) открыт: %3")
+                            .arg(name, QString::number(line.baudRate), line.port));
+    }
     emit openDevice();
     opened = true;
 }
@@ -115,7 +145,8 @@ void RtuProvider::closePort()
         return;
     emit closeDevice();
     qCDebug(lcModbus) << "closePort";
-    emit sendStatus(QCoreApplication::translate("RtuProvider", "RTU порт %1 закрыт").arg(name));
+    emit sendStatus(lineSettings.isTcp() ? zt::line::text::TcpDisconnected.arg(zt::line::place(lineSettings))
+                                         : QCoreApplication::translate("RtuProvider", "RTU порт %1 закрыт").arg(name));
     shutDownClient();
 }
 
@@ -128,6 +159,7 @@ void RtuProvider::shutDownClient()
     queue.clear();
     busy = false;
     retryTimer->stop();
+    connectTimer->stop();
     afterTimeout = false;
     timedOutAttempt = nullptr; // among the outstanding replies
     for (QModbusReply *reply : qAsConst(outstanding)) {
@@ -141,17 +173,31 @@ void RtuProvider::shutDownClient()
     client->disconnectDevice();
 }
 
+// Qt's TCP client reports every socket failure as a ConnectionError with
+// the socket's text; the socket itself, a child of the client, still holds
+// the error's kind.
 void RtuProvider::onDeviceError(QModbusDevice::Error error)
 {
     if (error == QModbusDevice::NoError || sender() != modbusDevice)
         return;
     qCWarning(lcModbus).noquote() << QStringLiteral("!!! Error: %1").arg(modbusDevice->errorString());
+    if (lineSettings.isTcp()) {
+        const auto *socket = modbusDevice->findChild<QAbstractSocket *>();
+        tcpFailure = socket ? zt::line::tcpFailureOf(socket->error()) : zt::line::TcpFailure::Other;
+        tcpFailureDetail = socket ? socket->errorString() : modbusDevice->errorString();
+    }
+    failLink();
+}
+
+void RtuProvider::failLink()
+{
     // Close before telling anyone: Qt's RTU client keeps repeating the error
     // in a busy loop until it is disconnected, and a receiver may open a
     // modal box whose event loop would deliver every repetition.
     shutDownClient();
     emit closeDevice();
-    emit sendStatus(QCoreApplication::translate("RtuProvider", "Ошибка порта %1").arg(name));
+    emit sendStatus(lineSettings.isTcp() ? failureText()
+                                         : QCoreApplication::translate("RtuProvider", "Ошибка порта %1").arg(name));
     emit writeDataError();
 }
 
@@ -166,6 +212,11 @@ void RtuProvider::onStateChanged(QModbusDevice::State state)
         break;
     case QModbusDevice::ConnectedState:
         qCDebug(lcModbus) << "RTU provider: Соединение установленно.";
+        if (lineSettings.isTcp()) {
+            connectTimer->stop();
+            emit sendStatus(zt::line::text::TcpConnected.arg(zt::line::place(lineSettings)));
+            sendNext();
+        }
         break;
     case QModbusDevice::ClosingState:
         qCDebug(lcModbus) << "RTU provider: Порт закрыт.";
@@ -214,7 +265,9 @@ void RtuProvider::enqueue(const Request &request)
 
 void RtuProvider::sendNext()
 {
-    if (!modbusDevice || busy || queue.isEmpty() || !lineFree())
+    // A TCP client still connecting would refuse the request: it waits.
+    if (!modbusDevice || modbusDevice->state() == QModbusDevice::ConnectingState || busy || queue.isEmpty()
+        || !lineFree())
         return;
     current = queue.dequeue();
     busy = true;
@@ -225,8 +278,12 @@ void RtuProvider::sendCurrent()
 {
     using zt::line::Direction;
     const Direction direction = current.write ? Direction::Write : Direction::Read;
-    modbusDevice->setTimeout(current.waitMs ? current.waitMs
-                                            : zt::line::responseTimeoutMs(current.unit, direction, baudRate, characterBits));
+    // Over TCP the gateway gets the line's time-out, whatever the reply's length.
+    const int timeoutMs = current.waitMs ? current.waitMs
+                          : lineSettings.isTcp()
+                              ? lineSettings.timeoutMs
+                              : zt::line::responseTimeoutMs(current.unit, direction, baudRate, characterBits);
+    modbusDevice->setTimeout(timeoutMs);
     --current.attemptsLeft;
     const int server = current.server ? current.server : serverAddress;
     QModbusReply *reply = current.write ? modbusDevice->sendWriteRequest(current.unit, server)
@@ -252,7 +309,9 @@ void RtuProvider::onReplyFinished()
     if (!reply)
         return;
     if (reply->error() == QModbusDevice::TimeoutError) {
-        afterTimeout = true;
+        // Over TCP a late reply carries its own transaction number: nothing
+        // collides with the retry.
+        afterTimeout = !lineSettings.isTcp();
         timedOutAtMs = lineClock.elapsed();
         if (current.attemptsLeft > 0) {
             timedOutAttempt = reply;
@@ -315,6 +374,9 @@ void RtuProvider::finish(QModbusReply *reply)
 {
     release(reply);
     busy = false;
+    if (lineSettings.isTcp())
+        tcpFailure = reply->error() == QModbusDevice::TimeoutError ? zt::line::TcpFailure::NoAnswer
+                                                                    : zt::line::TcpFailure::None;
     if (current.write)
         finishWrite(reply);
     else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "line/linesettings.h"
+#include "line/tcpfailure.h"
 #include "modbus/registertype.h"
 
 #include <QElapsedTimer>
@@ -16,9 +17,9 @@ class QModbusReply;
 class QModbusClient;
 class QTimer;
 
-// The program's only way to the serial line: one Modbus RTU client, opened
-// with fixed serial parameters, one request per call, every outcome reported
-// by a signal. It knows nothing about modules or registers.
+// The program's only way to a module: one Modbus client, RTU on a serial
+// port or TCP to a gateway as the line says, one request per call, every
+// outcome reported by a signal. It knows nothing about modules or registers.
 //
 // Requests wait in the provider's own queue and go to the client one at a
 // time: the client's time-out is read when a request is sent, so that is the
@@ -36,6 +37,12 @@ public:
 
     // Why the last openPort() failed, as the serial port put it.
     QString openError() const { return lastOpenError; }
+    // Over Modbus TCP: why the connection failed or closed, or why the last
+    // request went unanswered, in words; empty when nothing failed, and
+    // always on a serial line (the raw line tells more there).
+    QString failureText() const;
+    // The line openPort() was given.
+    const zt::line::LineSettings &line() const { return lineSettings; }
 
     // Whether the write whose writeDataEnd() is being delivered was answered
     // by the module without error. writeDataEnd() comes for every finished
@@ -80,7 +87,7 @@ public slots:
     ushort getData(int addr, RegType reg = RegType::HoldingRegisters);
     QVector<quint16> getDatas(int addr, RegType reg = RegType::HoldingRegisters);
     void errorWR();
-    void openPort(const zt::line::LineSettings &line, bool tcp = false);
+    void openPort(const zt::line::LineSettings &line);
     void closePort();
     void onReadDataEnd();
     void onWriteDataEnd();
@@ -112,14 +119,19 @@ private:
     void track(QModbusReply *reply);
     void release(QModbusReply *reply); // forgotten, deleted later
     void shutDownClient();
+    void failLink(); // the client failed: closed, then reported
 
     int serverAddress;
     QString name;
     QModbusDataUnit lastUnit;
-    QModbusClient *modbusDevice = nullptr; // the RTU client
+    QModbusClient *modbusDevice = nullptr; // the RTU or TCP client
     QMap<int, QMap<int, QModbusDataUnit>> cache;
     QSet<QModbusReply *> outstanding;
     QString lastOpenError;
+    zt::line::LineSettings lineSettings;
+    zt::line::TcpFailure tcpFailure = zt::line::TcpFailure::None;
+    QString tcpFailureDetail;
+    QTimer *connectTimer = nullptr; // a gateway gets the line's time-out to accept
     bool writeConfirmed = false;
     int finishedWrite = 0;
     int readException = 0;

@@ -12,6 +12,15 @@
 
 using namespace zt::line;
 
+static LineSettings serial(int speed, int format, int address)
+{
+    LineSettings line;
+    line.baudRate = speed;
+    line.format = formats().at(format);
+    line.address = address;
+    return line;
+}
+
 class tst_Line : public QObject
 {
     Q_OBJECT
@@ -22,6 +31,8 @@ private slots:
     void searchOrder_data();
     void searchOrder();
     void searchTriesEverySettingOnce();
+    void gateway_data();
+    void gateway();
     void tryWait_data();
     void tryWait();
     void classify_data();
@@ -113,17 +124,52 @@ void tst_Line::searchOrder()
     QFETCH(int, address);
     QFETCH(int, index);
     QFETCH(QString, candidate);
-    QCOMPARE(describe(zt::line::searchOrder({QString(), speed, formats().at(format), address}).at(index)), candidate);
+    QCOMPARE(describe(zt::line::searchOrder(serial(speed, format, address)).at(index)), candidate);
 }
 
 void tst_Line::searchTriesEverySettingOnce()
 {
     QSet<QString> seen;
-    for (const LineSettings &candidate : zt::line::searchOrder({QString(), 57600, formats().at(2), 200})) {
+    for (const LineSettings &candidate : zt::line::searchOrder(serial(57600, 2, 200))) {
         QVERIFY(isValid(candidate));
         seen.insert(describe(candidate));
     }
     QCOMPARE(seen.size(), 7 * 4 * 247);
+}
+
+void tst_Line::gateway_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line"); // described; empty: refused
+
+    const QString label63(63, 'a');
+    const QString name255 = QStringList{label63, label63, label63, label63}.join('.');
+    QTest::newRow("IPv4") << "192.168.1.50" << "Modbus TCP 192.168.1.50:502, адрес 7";
+    QTest::newRow("name and port") << "gw-cabinet.local:1502" << "Modbus TCP gw-cabinet.local:1502, адрес 7";
+    QTest::newRow("IPv6 in brackets") << "[::1]:1502" << "Modbus TCP [::1]:1502, адрес 7";
+    QTest::newRow("bare IPv6") << "fe80::1" << "Modbus TCP [fe80::1]:502, адрес 7";
+    QTest::newRow("253 characters") << name255.left(253) << "Modbus TCP " + name255.left(253) + ":502, адрес 7";
+    for (const char *bad : {"256.1.1.1", "1.2.3", "1.2.3.04", "gw:0", "gw:65536", "gw:+5", "gw:", "-gw", "gw_1",
+                            "a..b", "[::1]x", "[1.2.3.4]:502", "гейт", "", "gw:1:2"})
+        QTest::newRow(bad) << bad << "";
+    QTest::newRow("longer than 253") << name255 << "";
+}
+
+void tst_Line::gateway()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    LineSettings gateway = serial(9600, 0, 7);
+    gateway.link = Link::Tcp;
+    QCOMPARE(parseHostAndPort(text, &gateway.host, &gateway.tcpPort), !line.isEmpty());
+    if (line.isEmpty())
+        return;
+    QVERIFY(isValid(gateway));
+    QCOMPARE(describe(gateway), line);
+    QCOMPARE(describeWithPort(gateway), line);
+    const QVector<LineSettings> order = zt::line::searchOrder(gateway); // addresses only, the current first
+    QCOMPARE(order.size(), MaxAddress);
+    QCOMPARE(describe(order.at(7)), QString(line).replace("адрес 7", "адрес 8"));
 }
 
 void tst_Line::tryWait_data()
@@ -144,7 +190,7 @@ void tst_Line::tryWait()
     QFETCH(int, speed);
     QFETCH(int, format);
     QFETCH(int, ms);
-    QCOMPARE(tryWaitMs({QString(), speed, formats().at(format), 1}), ms);
+    QCOMPARE(tryWaitMs(serial(speed, format, 1)), ms);
 }
 
 void tst_Line::classify_data()
