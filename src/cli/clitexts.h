@@ -6,7 +6,7 @@
 namespace cli::text {
 
 constexpr auto Help =
-    "Использование: ztconfig-cli КОМАНДА --port УСТРОЙСТВО [параметры]\n"
+    "Использование: ztconfig-cli КОМАНДА --port УСТРОЙСТВО | --tcp УЗЕЛ[:ПОРТ] [параметры]\n"
     "\n"
     "Настройка и проверка модулей ZT и PLB без окна программы.\n"
     "\n"
@@ -43,11 +43,15 @@ constexpr auto Help =
     "                          код 0, если ответил хоть один, иначе 3\n"
     "\n"
     "Линия:\n"
-    "  --port УСТРОЙСТВО       последовательный порт (обязателен), например /dev/ttyUSB0\n"
+    "  --port УСТРОЙСТВО       последовательный порт, например /dev/ttyUSB0\n"
+    "  --tcp УЗЕЛ[:ПОРТ]       вместо --port: шлюз Modbus TCP (имя, адрес IPv4 или [IPv6]),\n"
+    "                          порт по умолчанию 502; скорость и формат задаёт шлюз\n"
+    "  --timeout МС            с --tcp: ожидание ответа на запрос 100..60000 мс,\n"
+    "                          по умолчанию 1000\n"
     "  --baud СКОРОСТЬ         2400, 4800, 9600, 19200, 38400, 57600 или 115200;\n"
     "                          по умолчанию 9600\n"
     "  --format ФОРМАТ         8N1, 8N2, 8O1 или 8E1; по умолчанию 8N1\n"
-    "  --address АДРЕС         адрес модуля 1..247, по умолчанию 1\n"
+    "  --address АДРЕС         адрес модуля 1..247 (с --tcp: Unit ID), по умолчанию 1\n"
     "\n"
     "  --help                  эта справка\n"
     "  --version               версия программы\n"
@@ -57,7 +61,8 @@ constexpr auto Help =
     "Коды завершения:\n"
     "  0    выполнено\n"
     "  2    ошибка в командной строке\n"
-    "  3    порт не открылся, модуль не отвечает или не опознан, связь прервана,\n"
+    "  3    порт не открылся или шлюз недоступен, модуль не отвечает или не опознан,\n"
+    "       связь прервана,\n"
     "       запись не подтверждена (модуль прочитан заново: что в нём теперь)\n"
     "  4    файл настроек для модуля другого типа; в модуль ничего не записано\n"
     "  5    файл не читается или не записывается, или в файле настроек недопустимое\n"
@@ -70,7 +75,12 @@ constexpr auto Help =
 constexpr auto SeeHelp = "Справка: ztconfig-cli --help";
 constexpr auto NoCommand = "Не указана команда";
 constexpr auto UnknownCommand = "Неизвестная команда: %1";
-constexpr auto NoPort = "Не указан порт: --port УСТРОЙСТВО";
+constexpr auto NoPort = "Не указан порт: --port УСТРОЙСТВО или --tcp УЗЕЛ[:ПОРТ]";
+constexpr auto PortAndTcp = "Параметры --port и --tcp вместе не указываются";
+constexpr auto SerialOnly = "Параметр --%1 не указывается с --tcp: скорость и формат линии задаёт шлюз";
+constexpr auto BadTcp = "Недопустимый шлюз: %1 (УЗЕЛ[:ПОРТ]: имя, адрес IPv4 или [IPv6], порт 1..65535)";
+constexpr auto TimeoutNeedsTcp = "Параметр --timeout указывается вместе с --tcp";
+constexpr auto BadTimeout = "Недопустимый тайм-аут: %1 (100..60000 мс)";
 constexpr auto BadBaud = "Недопустимая скорость: %1 (%2)";
 constexpr auto BadFormat = "Недопустимый формат: %1 (например 8N1, 8E1, 8N2)";
 constexpr auto BadAddress = "Недопустимый адрес модуля: %1 (1..247)";
@@ -90,6 +100,8 @@ constexpr auto PortNotOpened = "Не удалось открыть порт %1: 
 constexpr auto NoAnswer = "Модуль не отвечает (порт %1, %2)";
 constexpr auto NotRecognised = "Подключенное устройство не опознано";
 constexpr auto LineLost = "Связь с модулем прервана";
+constexpr auto ModuleAnswered = "Модуль ответил: %1";
+constexpr auto GatewayAnswered = "Нет связи с модулем: %1";
 
 constexpr auto FileSaveFailed = "Не удалось сохранить файл настроек %1";
 constexpr auto FileSaved = "Настройки модуля %1 сохранены в %2";
@@ -106,7 +118,7 @@ constexpr auto Refused = "Модуль не принял запись: %1. Мо�
 constexpr const char *ExceptionNames[] = {
     "недопустимая функция", "недопустимый адрес", "недопустимое значение", "сбой устройства",
     "запрос принят, выполняется", "устройство занято", "отказ в выполнении", "ошибка чётности памяти",
-    "", "шлюз: путь недоступен", "шлюз: устройство не ответило",
+    "", "шлюз: нет пути к устройству", "шлюз: устройство не ответило",
 };
 constexpr auto UnnamedException = "исключение";
 constexpr auto ReadBack = "Настройки в модуле после записи:";
@@ -125,7 +137,9 @@ constexpr auto ScanModule = "%1 %2 %3";
 constexpr auto ScanRefused = "%1 ответил: %2";
 constexpr auto ScanUnrecognised = "%1 не опознан";
 constexpr auto ScanFound = "Ответили модулей: %1";
-constexpr auto ScanNone = "Ни один модуль не ответил (порт %1, %2 %3, адреса %4..%5)";
+constexpr auto ScanNone = "Ни один модуль не ответил (%1, адреса %2..%3)";
+constexpr auto ScanLine = "порт %1, %2 %3";
+constexpr auto ScanGateway = "Modbus TCP %1";
 
 // write --addresses: a heading before each module's messages, then one line
 // per module; the outcome in words by the exit code.

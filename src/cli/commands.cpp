@@ -11,6 +11,7 @@
 #include "commission/report.h"
 #include "commission/texts.h"
 #include "line/linesettings.h"
+#include "line/tcpfailure.h"
 #include "livelog/csvlog.h"
 #include "report/pdfreport.h"
 
@@ -70,11 +71,11 @@ int Commands::failed(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::Done: return Done;
-    case Outcome::NoAnswer:
-        say(utf8(text::NoAnswer).arg(inv.line.port, zt::line::describe(inv.line)));
-        return NoAnswer;
+    case Outcome::NoAnswer: say(whyNoAnswer()); return NoAnswer;
     case Outcome::NotRecognised: say(utf8(text::NotRecognised)); return NoAnswer;
-    case Outcome::LineLost: say(utf8(text::LineLost)); return NoAnswer;
+    case Outcome::LineLost:
+        say(session.failureText().isEmpty() ? utf8(text::LineLost) : session.failureText());
+        return NoAnswer;
     case Outcome::Refused: return Refused;
     case Outcome::Unconfirmed: return NoAnswer;  // the write command says which and reads the module back
     case Outcome::Stopped: say(utf8(text::Interrupted)); return Interrupted;
@@ -82,10 +83,21 @@ int Commands::failed(Outcome outcome)
     return NoAnswer;
 }
 
+// A refusal by its code (a gateway's is no answer of the module), over TCP
+// the transport's words, else silence.
+QString Commands::whyNoAnswer() const
+{
+    if (const int code = session.readExceptionCode())
+        return utf8(zt::line::isGatewayException(code) ? text::GatewayAnswered : text::ModuleAnswered)
+            .arg(exceptionInWords(code));
+    const QString failure = session.failureText();
+    return failure.isEmpty() ? utf8(text::NoAnswer).arg(zt::line::place(inv.line), zt::line::describe(inv.line)) : failure;
+}
+
 bool Commands::connectAndRead(int blocks, int *code)
 {
     if (!session.open(inv.line)) {
-        say(utf8(text::PortNotOpened).arg(inv.line.port, session.openError()));
+        say(inv.line.isTcp() ? session.failureText() : utf8(text::PortNotOpened).arg(inv.line.port, session.openError()));
         *code = NoAnswer;
         return false;
     }
@@ -151,7 +163,7 @@ int Commands::watch()
     if (!connectAndRead(ModuleState::Identification, &code))
         return code;
     const ModuleState &state = session.state();
-    const zt::livelog::LogHeader header{state.typeName(), state.id.firmware, inv.line.port,
+    const zt::livelog::LogHeader header{state.typeName(), state.id.firmware, zt::line::place(inv.line),
                                         zt::line::describe(inv.line),
                                         state.position()};
     zt::livelog::CsvLog csv(header, inv.dialect);

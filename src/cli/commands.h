@@ -34,6 +34,7 @@ private:
     bool connectAndRead(int blocks, int *code);
     zt::commission::ModuleSession::Outcome await(const std::function<void()> &start);
     int failed(zt::commission::ModuleSession::Outcome outcome);
+    QString whyNoAnswer() const;
     bool loadFile(const QString &path, zt::ModuleSettings *file, int *code);
     int checkFile(const zt::ModuleSettings &file, int *code);
     int writeDifferences(const zt::ModuleSettings &file, const QVector<zt::commission::Difference> &found);

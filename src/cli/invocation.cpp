@@ -72,8 +72,8 @@ Parsed parse(const QStringList &arguments)
     const auto valued = [&parser](const char *name) {
         parser.addOption(QCommandLineOption(QLatin1String(name), QString(), QStringLiteral("value")));
     };
-    for (const char *name : {"port", "baud", "format", "address", "interval", "count", "dialect", "from", "to", "addresses",
-                             "report-dir"})
+    for (const char *name : {"port", "tcp", "timeout", "baud", "format", "address", "interval", "count", "dialect", "from",
+                             "to", "addresses", "report-dir"})
         valued(name);
     for (const char *name : {"json", "dry-run", "csv", "help", "version"})
         parser.addOption(QCommandLineOption(QLatin1String(name)));
@@ -110,9 +110,25 @@ Parsed parse(const QStringList &arguments)
             return failure(utf8(text::OptionNotForCommand).arg(QLatin1String(own.name), name));
     }
 
-    inv.line.port = value("port");
-    if (inv.line.port.isEmpty())
-        return failure(utf8(text::NoPort));
+    if (isSet("tcp")) {
+        if (isSet("port"))
+            return failure(utf8(text::PortAndTcp));
+        for (const char *serialOnly : {"baud", "format"})
+            if (isSet(serialOnly))
+                return failure(utf8(text::SerialOnly).arg(QLatin1String(serialOnly)));
+        inv.line.link = zt::line::Link::Tcp;
+        if (!zt::line::parseHostAndPort(value("tcp"), &inv.line.host, &inv.line.tcpPort))
+            return failure(utf8(text::BadTcp).arg(value("tcp")));
+        if (isSet("timeout")
+            && !parseNumber(value("timeout"), zt::line::MinTimeoutMs, zt::line::MaxTimeoutMs, &inv.line.timeoutMs))
+            return failure(utf8(text::BadTimeout).arg(value("timeout")));
+    } else {
+        if (isSet("timeout"))
+            return failure(utf8(text::TimeoutNeedsTcp));
+        inv.line.port = value("port");
+        if (inv.line.port.isEmpty())
+            return failure(utf8(text::NoPort));
+    }
     // Only what a module can be set to.
     if (isSet("baud") && !(parseNumber(value("baud"), 1, 4000000, &inv.line.baudRate)
                            && zt::line::isValidSpeed(inv.line.baudRate))) {

@@ -68,20 +68,20 @@ int Commands::scan()
         loop.quit();
     });
     if (!sweep.start(inv.line, inv.firstAddress, inv.lastAddress)) {
-        say(utf8(text::PortNotOpened).arg(inv.line.port, sweep.errorString()));
+        say(inv.line.isTcp() ? sweep.errorString() : utf8(text::PortNotOpened).arg(inv.line.port, sweep.errorString()));
         return NoAnswer;
     }
     if (!ended) // a line lost at the first request ends the sweep at once
         loop.exec();
     if (outcome == ModuleScan::Outcome::LineLost) {
-        say(utf8(text::LineLost));
+        say(sweep.errorString().isEmpty() ? utf8(text::LineLost) : sweep.errorString());
         return NoAnswer;
     }
     if (answered == 0) {
-        say(utf8(text::ScanNone)
-                .arg(inv.line.port, QString::number(inv.line.baudRate), zt::line::formatName(inv.line.format))
-                .arg(inv.firstAddress)
-                .arg(inv.lastAddress));
+        const QString line = inv.line.isTcp()
+            ? utf8(text::ScanGateway).arg(zt::line::place(inv.line))
+            : utf8(text::ScanLine).arg(inv.line.port, QString::number(inv.line.baudRate), zt::line::formatName(inv.line.format));
+        say(utf8(text::ScanNone).arg(line).arg(inv.firstAddress).arg(inv.lastAddress));
         return NoAnswer;
     }
     say(utf8(text::ScanFound).arg(answered));

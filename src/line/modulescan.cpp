@@ -1,6 +1,7 @@
 #include "line/modulescan.h"
 
 #include "line/linetiming.h"
+#include "line/tcpfailure.h"
 #include "modbus/rtuprovider.h"
 #include "module/catalogue.h"
 #include "module/registers.h"
@@ -24,10 +25,13 @@ bool ModuleScan::start(const LineSettings &line, int first, int lastAddress)
             [this](const QModbusDataUnit &unit) { onRegisters(unit.values()); });
     connect(provider, &RtuProvider::readDataError, this, &ModuleScan::onNoRegisters);
     // Only a failing port reports this: a sweep writes nothing.
-    connect(provider, &RtuProvider::writeDataError, this, [this] { end(Outcome::LineLost); });
+    connect(provider, &RtuProvider::writeDataError, this, [this] {
+        openError = provider->failureText();
+        end(Outcome::LineLost);
+    });
     provider->openPort(line);
     if (!provider->opened) {
-        openError = provider->openError();
+        openError = line.isTcp() ? provider->failureText() : provider->openError();
         delete provider;
         provider = nullptr;
         return false;
@@ -78,11 +82,12 @@ void ModuleScan::onRegisters(const QVector<quint16> &registers)
         askNext();
 }
 
-// Silence at an address is no module there; a refusal is one.
+// Silence at an address is no module there; a refusal is one, unless a
+// gateway gave it: then no module answered.
 void ModuleScan::onNoRegisters()
 {
     const int address = next++;
-    if (const int code = provider->lastExceptionCode()) {
+    if (const int code = provider->lastExceptionCode(); code && !isGatewayException(code)) {
         Module module;
         module.address = address;
         module.kind = Module::Refused;

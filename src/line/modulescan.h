@@ -45,6 +45,7 @@ public:
     // used). False when the line does not open (see errorString()); nothing
     // is reported then.
     bool start(const LineSettings &line, int first = MinAddress, int last = MaxAddress);
+    // Why the line did not open, or over Modbus TCP why it was lost.
     QString errorString() const { return openError; }
     // Closes the line at once; nothing more is reported.
     void cancel();
