@@ -1,0 +1,19 @@
+#pragma once
+
+#include "commission/modulestate.h"
+
+#include <QModbusDataUnit>
+#include <QVector>
+
+// The module's blocks as they are read, in the one order every front end
+// reads them: identification, configuration, options, limits, inversion,
+// then the live values.
+namespace zt::link {
+
+// One read request per wanted block (ModuleState::Block flags), in that order.
+QVector<QModbusDataUnit> blockReads(int blocks);
+
+// The block a read of `unit` asks for; 0 for none of the module's.
+int blockOf(const QModbusDataUnit &unit);
+
+} // namespace zt::link

@@ -1,0 +1,189 @@
+#pragma once
+
+#include "commission/modulestate.h"
+#include "line/linesettings.h"
+#include "settings/filewrite.h"
+
+#include <QModbusDataUnit>
+#include <QObject>
+#include <QQueue>
+#include <QTimer>
+#include <QVector>
+
+#include <functional>
+
+class RtuProvider;
+
+namespace zt::link {
+
+Q_NAMESPACE
+
+// Who asked for a write: its outcome goes back to that requester.
+enum class Purpose { Limit, Option, Calibration, Reboot, Reset, LineChange, FileStep, Echo };
+Q_ENUM_NS(Purpose)
+
+struct WriteOutcome {
+    Q_GADGET
+public:
+    enum Kind {
+        Confirmed,   // the module answered: taken
+        Refused,     // the module answered with an exception: not taken
+        Unconfirmed, // no answer, or a gateway's exception: it may or may not have been taken
+        NotSent,     // the link ended before the write went out
+    };
+    Q_ENUM(Kind)
+    Kind kind = Confirmed;
+    int code = 0; // Refused: the module's exception code; Unconfirmed: a gateway's, or 0
+};
+
+// How a settings file's steps ended.
+enum class FileOutcome {
+    Done,
+    Refused,     // a step refused: refusalCode says why
+    Unconfirmed, // a step went unanswered
+    Stopped,     // the stop check said so before a step
+    LinkEnded,   // the line or the module was lost: see linkEnded()'s reason
+};
+Q_ENUM_NS(FileOutcome)
+
+// Why the link ended.
+enum class Reason {
+    Closed,        // close() was called
+    LineLost,      // the port or the gateway's connection failed
+    NoAnswer,      // a read went unanswered or was refused, a reply too short, or the watchdog ran out
+    NotRecognised, // the identification is not one of a supported module
+};
+Q_ENUM_NS(Reason)
+
+// One module on one line, for every front end: the transport, the line, the
+// module as decoded so far, the live-value poll, the watchdog and one queue
+// of requests that go out one at a time, in the order they were asked for.
+// A read that fails ends the link (its module can no longer be trusted); a
+// write that fails is reported to its requester, and the link stays.
+class ModuleLink : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class State {
+        Idle,        // no line
+        Connected,   // the line is open, nothing pending
+        Identifying, // the identification is awaited
+        Reading,     // blocks are awaited
+        Writing,     // writes are queued or in flight
+        WritingFile, // a settings file's steps are going out
+        Polling,     // only the live values are read, every poll interval
+    };
+    Q_ENUM(State)
+
+    explicit ModuleLink(QObject *parent = nullptr);
+    ~ModuleLink() override; // closes the line without a word
+
+    // Opens the line; false with openError() and failureText() when it does
+    // not open. Over TCP the gateway may still refuse the connection: that
+    // ends the link with Reason::LineLost.
+    bool open(const line::LineSettings &line);
+    void close(); // ends the link with Reason::Closed
+    bool isOpen() const { return provider != nullptr; }
+
+    QString openError() const { return openFailure; }
+    // Over Modbus TCP, what failed in words; empty on a serial line.
+    QString failureText() const;
+    // The exception code of the read that ended the link; 0 when unanswered.
+    int exceptionCode() const { return readException; }
+    Reason endReason() const { return ended; }
+
+    // Longest a request may go without its outcome before the link ends with
+    // NoAnswer: the line's zt::line::watchdogMs() unless set; 0 leaves the
+    // verdict to the transport's own attempts.
+    void setWatchdogMs(int ms) { watchdogSetting = ms; }
+
+    void identify(); // read(Identification)
+    // Reads the blocks (ModuleState::Block flags) in their one order into
+    // module(); then blocksRead(), identified() on the way.
+    void read(int blocks);
+    // A write of holding registers from `address`; its number, 1 and up
+    // across the link's lines, or 0 when no line is open.
+    int write(Purpose purpose, int address, const QVector<quint16> &values);
+    // The steps in order, each confirmed before its pause and the next.
+    void writeFile(const QVector<filewrite::Step> &steps);
+    // Asked before every step of a file; true ends it with FileOutcome::Stopped.
+    void setStopCheck(std::function<bool()> check) { stopCheck = std::move(check); }
+
+    // The live values at once and every `ms`, a tick skipped while anything
+    // else is pending.
+    void startPolling(int ms);
+    void stopPolling();
+
+    State state() const { return shown; }
+    const commission::ModuleState &module() const { return decoded; }
+    const line::LineSettings &line() const { return lineSettings; }
+
+signals:
+    void stateChanged(zt::link::ModuleLink::State state);
+    void identified(const zt::commission::ModuleState &module);
+    void blocksRead(int blocks);
+    void liveValues(const zt::LiveValues &live);
+    void writeFinished(int number, zt::link::Purpose purpose, zt::link::WriteOutcome outcome);
+    // `confirmed` steps were taken, those up to `sent` may have been.
+    void fileWriteFinished(zt::link::FileOutcome outcome, int confirmed, int sent, int refusalCode);
+    void linkEnded(zt::link::Reason reason);
+    void transportStatus(const QString &text); // the transport's words for the status bar
+
+private:
+    struct Request {
+        QModbusDataUnit unit;
+        bool write = false;
+        int number = 0; // writes only
+        Purpose purpose = Purpose::Echo;
+    };
+    struct FileJob {
+        bool running = false;
+        QVector<filewrite::Step> steps;
+        int next = 0;   // the step going out or due
+        int number = 0; // the write of the step in flight
+        bool inFlight = false;
+    };
+
+    void enqueue(const Request &request);
+    void sendNext();
+    void onUnit(const QModbusDataUnit &unit);
+    void onReadError();
+    void onWriteEnd();
+    void onWriteError();
+    void writeEnded(WriteOutcome outcome);
+    void nextStep();
+    void fileStepEnded(const WriteOutcome &outcome);
+    void finishFile(FileOutcome outcome, int code = 0);
+    void end(Reason reason, int code = 0);
+    void pollTick();
+    void updateState();
+    State currentState() const;
+
+    RtuProvider *provider = nullptr;
+    line::LineSettings lineSettings;
+    QString openFailure;
+    QString endFailure;
+    int readException = 0;
+    Reason ended = Reason::Closed;
+    int watchdogSetting = -1;
+    int writesNumbered = 0;
+
+    QQueue<Request> queue;
+    Request current;
+    bool inFlight = false;
+    int wantedBlocks = 0; // of read(), not in yet
+    int readJob = 0;      // all the blocks read() was asked for
+    commission::ModuleState decoded;
+    FileJob file;
+    std::function<bool()> stopCheck;
+
+    QTimer watchdog;
+    QTimer pollTimer;
+    QTimer stepPause;
+    State shown = State::Idle;
+};
+
+} // namespace zt::link
+
+Q_DECLARE_METATYPE(zt::link::WriteOutcome)
