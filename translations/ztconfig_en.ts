@@ -198,6 +198,42 @@
         <source>Адрес модуля</source>
         <translation>Module address</translation>
     </message>
+    <message>
+        <source>Подключение</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Последовательный порт</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>Modbus TCP</source>
+        <translation>Modbus TCP</translation>
+    </message>
+    <message>
+        <source>Адрес шлюза</source>
+        <translation>Gateway address</translation>
+    </message>
+    <message>
+        <source>например 192.168.1.50</source>
+        <translation>for example 192.168.1.50</translation>
+    </message>
+    <message>
+        <source>Порт TCP</source>
+        <translation>TCP port</translation>
+    </message>
+    <message>
+        <source>Тайм-аут ответа</source>
+        <translation>Response time-out</translation>
+    </message>
+    <message>
+        <source> мс</source>
+        <translation> ms</translation>
+    </message>
+    <message>
+        <source>Адрес шлюза: имя узла или адрес IPv4 или IPv6, например 192.168.1.50</source>
+        <translation>Gateway address: a host name or an IPv4 or IPv6 address, for example 192.168.1.50</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1214,10 +1250,6 @@ Try connecting again.</translation>
         <translation>memory parity error</translation>
     </message>
     <message>
-        <source>шлюз: путь недоступен</source>
-        <translation>gateway: path unavailable</translation>
-    </message>
-    <message>
         <source>шлюз: устройство не ответило</source>
         <translation>gateway: target device failed to respond</translation>
     </message>
@@ -1236,6 +1268,32 @@ Try connecting again.</translation>
     <message>
         <source>Модули на &amp;линии…</source>
         <translation>Modules on the li&amp;ne…</translation>
+    </message>
+    <message>
+        <source>Нет связи с модулем: %1 (%2)</source>
+        <translation>No link to the module: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>шлюз: нет пути к устройству</source>
+        <translation>gateway: no path to the device</translation>
+    </message>
+    <message>
+        <source>Modbus TCP</source>
+        <translation>Modbus TCP</translation>
+    </message>
+    <message>
+        <source>Шлюз Modbus TCP задаётся в меню Режимы работы → Параметры связи…</source>
+        <translation>The Modbus TCP gateway is set in Modes → Line settings…</translation>
+    </message>
+    <message>
+        <source>Через шлюз Modbus TCP проверяются только адреса 1–247: скорость и формат линии RS-485 задаёт шлюз.</source>
+        <translation>Behind a Modbus TCP gateway only the addresses 1–247 are tried: the gateway sets the speed and format of the RS-485 line.</translation>
+    </message>
+    <message>
+        <source>Модуль не найден ни по одному адресу за шлюзом %1.
+Скорость и формат линии RS-485 задаются в настройках шлюза; проверьте их, питание модуля и подключение линий A и B к шлюзу.</source>
+        <translation>No module found at any address behind the gateway %1.
+The speed and format of the RS-485 line are set in the gateway&apos;s settings; check them, the module&apos;s power and the wiring of lines A and B to the gateway.</translation>
     </message>
 </context>
 <context>

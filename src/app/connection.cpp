@@ -6,6 +6,8 @@
 #include "ui_mainwindow.h"
 
 #include "messages.h"
+#include "line/linetiming.h"
+#include "line/tcpfailure.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
 #include "modbus/rtuprovider.h"
@@ -17,13 +19,15 @@
 #include <QStatusBar>
 #include <QTimer>
 
-namespace {
-constexpr int WatchdogMs = 3000;
-} // namespace
-
+// While the line is a Modbus TCP gateway the port list holds the gateway
+// alone: that is where "Соединиться" goes.
 void MainWindow::fillPortList()
 {
     ui->cbPorts->clear();
+    if (lineSettings.isTcp()) {
+        ui->cbPorts->addItem(zt::line::place(lineSettings));
+        return;
+    }
     ports = portEnumerator->availablePorts();
     ui->cbPorts->addItems(ports);
     for (const QString &device : qAsConst(namedPorts)) {
@@ -80,9 +84,13 @@ bool MainWindow::portReady(const QString &name)
 
 void MainWindow::openSerialPort()
 {
-    const QString name = ui->cbPorts->currentText();
-    if (!portReady(name))
-        return;
+    zt::line::LineSettings line = lineSettings;
+    if (!line.isTcp()) {
+        line.port = ui->cbPorts->currentText();
+        if (!portReady(line.port))
+            return;
+    }
+    const QString name = zt::line::place(line);
 
     ui->BT_Open_Connect->setEnabled(false);
     releaseProvider();
@@ -95,19 +103,24 @@ void MainWindow::openSerialPort()
     connect(provider, SIGNAL(readDataError()), this, SLOT(onModulReadDataError()));
     connect(provider, SIGNAL(closeDevice()), this, SLOT(onCloseDeviceZT()));
 
-    zt::line::LineSettings line = lineSettings;
-    line.port = name;
     provider->openPort(line);
     if (!provider->opened) {
         // Nothing to wait for: say at once why the port did not open.
+        const QString why = line.isTcp() ? provider->failureText() : openFailureText(name);
         releaseProvider();
         ui->BT_Open_Connect->setEnabled(true);
-        prompts->critical(this, msg::ErrorTitle, openFailureText(name));
+        prompts->critical(this, msg::ErrorTitle, why);
         return;
     }
-    lineStatus->setText(zt::line::describe(lineSettings));
+    lineStatus->setText(zt::line::describe(line));
     requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);
-    watchdogTimer->start(WatchdogMs);
+    armWatchdog();
+}
+
+// For the line of the connection: the dialog may have chosen another since.
+void MainWindow::armWatchdog()
+{
+    watchdogTimer->start(zt::line::watchdogMs(provider ? provider->line() : lineSettings));
 }
 
 QString MainWindow::openFailureText(const QString &portName) const
@@ -182,6 +195,7 @@ void MainWindow::onModulReadDataError()
         return;
     }
     const int exceptionCode = provider ? provider->lastExceptionCode() : 0;
+    const QString failure = provider ? provider->failureText() : QString();
     pollTimer->stop();
     watchdogTimer->stop();
     disconnectFromModule();
@@ -191,14 +205,21 @@ void MainWindow::onModulReadDataError()
         return;
     }
     // After the close, whose own status text would hide the reason.
-    onShowStatus(msg::ModuleReadError);
+    onShowStatus(failure.isEmpty() ? msg::ModuleReadError.text() : failure);
 }
 
+// A write that failed, or the line itself: over TCP the transport knows
+// which, and a gateway's exception says the module was not reached.
 void MainWindow::onWriteDataError()
 {
+    const int exceptionCode = provider ? provider->lastWriteExceptionCode() : 0;
+    const QString failure = provider ? provider->failureText() : QString();
     watchdogTimer->stop();
     disconnectFromModule();
-    prompts->critical(this, msg::ErrorTitle, msg::LinkError);
+    const QString text = zt::line::isGatewayException(exceptionCode) ? moduleAnsweredText(exceptionCode)
+                         : !failure.isEmpty()                        ? failure
+                                                                     : msg::LinkError.text();
+    prompts->critical(this, msg::ErrorTitle, text);
 }
 
 void MainWindow::onTimerTimeOut()
@@ -206,11 +227,15 @@ void MainWindow::onTimerTimeOut()
     watchdogTimer->stop();
     const bool connecting = !isConnected();
     const int exceptionCode = provider ? provider->lastExceptionCode() : 0;
+    // The watchdog may come before the transport's own verdict.
+    QString failure = provider ? provider->failureText() : QString();
+    if (failure.isEmpty() && provider && provider->line().isTcp())
+        failure = zt::line::tcpFailureText(provider->line(), zt::line::TcpFailure::NoAnswer);
     disconnectFromModule();
     if (connecting)
-        explainFailedAttempt(exceptionCode);
+        explainFailedAttempt(exceptionCode, failure);
     else
-        prompts->critical(this, msg::ErrorTitle, msg::ConnectionTimeout);
+        prompts->critical(this, msg::ErrorTitle, failure.isEmpty() ? msg::ConnectionTimeout.text() : failure);
 }
 
 void MainWindow::onTimerReadData()

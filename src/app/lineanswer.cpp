@@ -1,6 +1,8 @@
 // Why a connect attempt failed, from what was observed: the module's
 // exception reply, or else what the raw line returns to one more
 // identification request, sent once the Modbus client has let the port go.
+// Behind a Modbus TCP gateway there is no raw line: the transport's own
+// words say it.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -8,6 +10,7 @@
 #include "messages.h"
 #include "userprompts.h"
 #include "line/lineprober.h"
+#include "line/tcpfailure.h"
 #include "module/catalogue.h"
 
 #include <iterator>
@@ -17,15 +20,17 @@ QString MainWindow::moduleAnsweredText(int exceptionCode) const
     const bool named = exceptionCode >= 1 && exceptionCode <= int(std::size(msg::ExceptionNames))
                        && *msg::ExceptionNames[exceptionCode - 1].source;
     const QString name = named ? msg::ExceptionNames[exceptionCode - 1] : msg::UnnamedException;
-    return msg::ModuleAnswered.arg(name, QStringLiteral("%1").arg(exceptionCode, 2, 16, QLatin1Char('0')).toUpper());
+    // A gateway's exception is no answer of the module's.
+    const msg::Text &frame = zt::line::isGatewayException(exceptionCode) ? msg::GatewayAnswered : msg::ModuleAnswered;
+    return frame.arg(name, QStringLiteral("%1").arg(exceptionCode, 2, 16, QLatin1Char('0')).toUpper());
 }
 
 // The connect button waits for the answer: the probe holds the port.
-void MainWindow::explainFailedAttempt(int exceptionCode)
+void MainWindow::explainFailedAttempt(int exceptionCode, const QString &tcpFailure)
 {
     using zt::line::LineProber;
-    if (exceptionCode != 0) {
-        prompts->critical(this, msg::ErrorTitle, moduleAnsweredText(exceptionCode));
+    if (exceptionCode != 0 || !tcpFailure.isEmpty()) {
+        prompts->critical(this, msg::ErrorTitle, exceptionCode != 0 ? moduleAnsweredText(exceptionCode) : tcpFailure);
         return;
     }
     auto *prober = new LineProber(this);

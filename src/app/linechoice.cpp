@@ -1,6 +1,7 @@
 // The line the window talks to a module on: the menu entries, the settings
-// kept between runs, the status bar's note of the line in use, and following
-// a PLB module to the address, speed or format it was just given.
+// kept between runs, the status bar's note of the line in use, the port row
+// naming a Modbus TCP gateway, and following a PLB module to the address,
+// speed or format it was just given.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -20,24 +21,53 @@ namespace {
 constexpr auto SpeedKey = "line/speed";
 constexpr auto FormatKey = "line/format";
 constexpr auto AddressKey = "line/address";
+constexpr auto ConnectionKey = "line/connection";
+constexpr auto HostKey = "line/host";
+constexpr auto TcpPortKey = "line/tcpPort";
+constexpr auto TimeoutKey = "line/timeout";
+constexpr auto TcpConnection = "tcp";
+constexpr auto SerialConnection = "serial";
 
 void store(QSettings *settings, const zt::line::LineSettings &line)
 {
     settings->setValue(SpeedKey, line.baudRate);
     settings->setValue(FormatKey, zt::line::formatName(line.format));
     settings->setValue(AddressKey, line.address);
+    settings->setValue(ConnectionKey, QLatin1String(line.isTcp() ? TcpConnection : SerialConnection));
+    settings->setValue(HostKey, line.host);
+    settings->setValue(TcpPortKey, line.tcpPort);
+    settings->setValue(TimeoutKey, line.timeoutMs);
+}
+
+// What was stored, judged by the line's own rules; a gateway's fields only
+// when the gateway is the line.
+bool restore(const QSettings &settings, zt::line::LineSettings *line)
+{
+    namespace zl = zt::line;
+    zl::LineSettings stored;
+    stored.baudRate = settings.value(SpeedKey).toInt();
+    stored.address = settings.value(AddressKey).toInt();
+    if (!zl::parseFormat(settings.value(FormatKey).toString(), &stored.format))
+        return false;
+    if (settings.value(ConnectionKey).toString() == QLatin1String(TcpConnection)) {
+        stored.link = zl::Link::Tcp;
+        stored.host = settings.value(HostKey).toString();
+        stored.tcpPort = settings.value(TcpPortKey).toInt();
+        stored.timeoutMs = settings.value(TimeoutKey).toInt();
+    }
+    if (!zl::isValid(stored))
+        return false;
+    *line = stored;
+    return true;
 }
 } // namespace
 
 // The main form stays as designed: the entries join the menu here.
 void MainWindow::setUpLineSettings()
 {
-    namespace line = zt::line;
-    line::LineSettings stored;
-    stored.baudRate = appSettings->value(SpeedKey).toInt();
-    stored.address = appSettings->value(AddressKey).toInt();
-    if (line::parseFormat(appSettings->value(FormatKey).toString(), &stored.format) && line::isValid(stored))
-        lineSettings = stored;
+    restore(*appSettings, &lineSettings);
+    serialPortRow = ui->label->text();
+    showLineKind();
 
     lineStatus = new QLabel(statusBarWidget);
     statusBarWidget->addPermanentWidget(lineStatus);
@@ -59,8 +89,22 @@ void MainWindow::editLineSettings()
     LineSettingsDialog dialog(lineSettings, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    const bool gatewayBefore = lineSettings.isTcp();
     lineSettings = dialog.settings();
     store(appSettings, lineSettings);
+    showLineKind();
+    if (gatewayBefore || lineSettings.isTcp())
+        fillPortList();
+}
+
+// The port row names a gateway as the place to connect to; "Обновить" shows
+// it again.
+void MainWindow::showLineKind()
+{
+    const bool tcp = lineSettings.isTcp();
+    ui->label->setText(tcp ? msg::TcpPortRow.text() : serialPortRow);
+    ui->cbPorts->setAccessibleName(ui->label->text());
+    ui->cbPorts->setToolTip(tcp ? msg::TcpPortRowTip.text() : QString());
 }
 
 void MainWindow::useLineSettings(const zt::line::LineSettings &settings)

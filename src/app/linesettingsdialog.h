@@ -8,8 +8,9 @@ namespace Ui {
 class LineSettingsDialog;
 }
 
-// The line the program talks to a module on: speed, format and address,
-// offered from the module's own lists.
+// The line the program talks to a module on: a serial port with speed and
+// format from the module's own lists, or a Modbus TCP gateway with its host,
+// port and time-out; and the module's address.
 class LineSettingsDialog : public QDialog
 {
     Q_OBJECT
@@ -21,5 +22,9 @@ public:
     zt::line::LineSettings settings() const;
 
 private:
+    void showChoice();
+    void judgeHost();
+    bool tcpChosen() const;
+
     Ui::LineSettingsDialog *ui;
 };

@@ -171,6 +171,7 @@ private:
     bool isOffline() const;
     void disconnectFromModule();
     void releaseProvider();
+    void armWatchdog();
     QString openFailureText(const QString &portName) const;
     void requestBlock(QModbusDataUnit::RegisterType table, int start, int count);
 
@@ -271,13 +272,15 @@ private:
     void searchModule();
     void listModules(); // modulelist.cpp
     void useLineSettings(const zt::line::LineSettings &settings); // stored, then connected with
-    void explainFailedAttempt(int exceptionCode);
+    void explainFailedAttempt(int exceptionCode, const QString &tcpFailure);
+    void showLineKind();
     void showLineAnswer(const zt::line::Answer &answer);
     QString moduleAnsweredText(int exceptionCode) const;
     void offerLineChange(int address, quint16 value);
     void followModuleLine(int address, quint16 value);
     zt::line::LineSettings lineSettings;
     QString linePort; // of the last connect attempt
+    QString serialPortRow; // the port row's caption in the form
     QLabel *lineStatus = nullptr;
     struct OfferedLine {
         zt::line::LineSettings settings;

@@ -21,9 +21,12 @@ void MainWindow::listModules()
     }
     if (isConnected())
         disconnectFromModule();
-    const QString port = ui->cbPorts->currentText();
-    if (!portReady(port))
-        return;
+    zt::line::LineSettings line = lineSettings;
+    if (!line.isTcp()) {
+        line.port = ui->cbPorts->currentText();
+        if (!portReady(line.port))
+            return;
+    }
 
     auto *dialog = new ModuleListDialog(zt::line::MinAddress, zt::line::MaxAddress, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -37,8 +40,9 @@ void MainWindow::listModules()
         case ModuleScan::Module::Unrecognised: dialog->addDevice(module.address, modulelisttext::Unrecognised); return;
         }
     });
-    connect(scan, &ModuleScan::finished, dialog, [dialog](ModuleScan::Outcome outcome) {
-        dialog->showEnd(outcome == ModuleScan::Outcome::LineLost ? msg::PortGone.text() : QString());
+    connect(scan, &ModuleScan::finished, dialog, [dialog, scan, line](ModuleScan::Outcome outcome) {
+        const QString lost = line.isTcp() ? scan->errorString() : msg::PortGone.text();
+        dialog->showEnd(outcome == ModuleScan::Outcome::LineLost ? lost : QString());
     });
     connect(dialog, &ModuleListDialog::stopRequested, scan, &ModuleScan::cancel);
     connect(dialog, &ModuleListDialog::connectRequested, this, [this, dialog, scan](int address) {
@@ -49,11 +53,10 @@ void MainWindow::listModules()
         useLineSettings(chosen);
     });
 
-    zt::line::LineSettings line = lineSettings;
-    line.port = port;
     if (!scan->start(line)) {
+        const QString why = line.isTcp() ? scan->errorString() : openFailureText(line.port);
         delete dialog;
-        prompts->critical(this, msg::ErrorTitle, openFailureText(port));
+        prompts->critical(this, msg::ErrorTitle, why);
         return;
     }
     dialog->show();

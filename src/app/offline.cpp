@@ -11,7 +11,6 @@
 
 namespace {
 constexpr int PollMs = 700;
-constexpr int WatchdogMs = 3000;
 } // namespace
 
 void MainWindow::on_action_demo()
@@ -41,6 +40,6 @@ void MainWindow::on_action_demo()
     // it and polling resumes.
     if (isConnected() && provider) {
         requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);
-        watchdogTimer->start(WatchdogMs);
+        armWatchdog();
     }
 }

@@ -1,6 +1,7 @@
 // "Поиск модуля…": every line setting on the chosen port, most likely first,
-// with a progress dialog that can stop it at any moment. A module found is
-// connected with its settings, which are kept for the next start.
+// with a progress dialog that can stop it at any moment; behind a Modbus TCP
+// gateway every address, as the dialog says. A module found is connected
+// with its settings, which are kept for the next start.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -21,9 +22,12 @@ void MainWindow::searchModule()
     }
     if (isConnected())
         disconnectFromModule();
-    const QString port = ui->cbPorts->currentText();
-    if (!portReady(port))
-        return;
+    zt::line::LineSettings line = lineSettings;
+    if (!line.isTcp()) {
+        line.port = ui->cbPorts->currentText();
+        if (!portReady(line.port))
+            return;
+    }
     auto *search = new ModuleSearch(this);
     auto *progress = new QProgressDialog(this);
     progress->setWindowTitle(msg::SearchTitle);
@@ -36,7 +40,8 @@ void MainWindow::searchModule()
 
     connect(search, &ModuleSearch::trying, progress, [progress, bar](int index, const zt::line::LineSettings &candidate) {
         bar->setValue(index);
-        progress->setLabelText(msg::SearchTrying.arg(zt::line::describe(candidate)));
+        const QString trying = msg::SearchTrying.arg(zt::line::describe(candidate));
+        progress->setLabelText(candidate.isTcp() ? trying + QLatin1Char('\n') + msg::SearchTcpAddressesOnly : trying);
     });
     // Cancel, Esc and the close button all end here.
     connect(progress, &QProgressDialog::canceled, search, [search, progress] {
@@ -45,7 +50,7 @@ void MainWindow::searchModule()
         progress->deleteLater();
     });
     connect(search, &ModuleSearch::finished, this,
-            [this, search, progress](ModuleSearch::Outcome outcome, const zt::line::LineSettings &found) {
+            [this, search, progress, line](ModuleSearch::Outcome outcome, const zt::line::LineSettings &found) {
                 search->deleteLater();
                 progress->disconnect(search);
                 progress->hide();
@@ -55,23 +60,24 @@ void MainWindow::searchModule()
                     useLineSettings(found);
                     return;
                 case ModuleSearch::Outcome::NotFound:
-                    prompts->critical(this, msg::ErrorTitle, msg::SearchNotFound);
+                    prompts->critical(this, msg::ErrorTitle,
+                                      line.isTcp() ? msg::SearchTcpNotFound.arg(zt::line::place(line))
+                                                   : msg::SearchNotFound.text());
                     return;
                 case ModuleSearch::Outcome::Echo:
                     prompts->critical(this, msg::ErrorTitle, msg::EchoAnswer);
                     return;
                 case ModuleSearch::Outcome::LineLost:
-                    prompts->critical(this, msg::ErrorTitle, msg::PortGone);
+                    prompts->critical(this, msg::ErrorTitle, line.isTcp() ? search->errorString() : msg::PortGone.text());
                     return;
                 }
             });
 
-    zt::line::LineSettings line = lineSettings;
-    line.port = port;
     if (!search->start(line)) {
+        const QString why = line.isTcp() ? search->errorString() : openFailureText(line.port);
         delete search;
         delete progress;
-        prompts->critical(this, msg::ErrorTitle, openFailureText(port));
+        prompts->critical(this, msg::ErrorTitle, why);
         return;
     }
     bar->setMaximum(search->candidateCount());

@@ -19,7 +19,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int WatchdogMs = 3000;
 constexpr int RereadAfterWriteMs = 3000;
 constexpr int RereadAfterFileMs = 500;
 } // namespace
@@ -39,7 +38,7 @@ int MainWindow::WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStart
     unit.setValue(0, data);
     ++writesInFlight;
     const int request = provider->writeUnit(unit);
-    watchdogTimer->start(WatchdogMs);
+    armWatchdog();
     // One re-read after a burst of writes: each would otherwise start a read
     // chain of its own, all running at once.
     if (!loadFromFile)
