@@ -20,13 +20,18 @@ struct Run {
     QByteArray out, err;
 };
 
-static Run cli(const SimFixture &sim, QStringList args)
+static Run run(const QStringList &args)
 {
     QProcess p;
-    p.start(ZTCONFIG_CLI, args << "--port" << sim.programPort());
+    p.start(ZTCONFIG_CLI, args);
     p.waitForFinished(60000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
+}
+
+static Run cli(const SimFixture &sim, QStringList args)
+{
+    return run(args << "--port" << sim.programPort());
 }
 
 class tst_Cli : public QObject
@@ -43,6 +48,8 @@ private slots:
     void scanListsTheBus_data();
     void scanListsTheBus();
     void writeToEachOnTheBus();
+    void gateway_data();
+    void gateway();
 
 private:
     QTemporaryDir dir;
@@ -184,6 +191,12 @@ void tst_Cli::commandLine_data()
     QTest::newRow("list and address") << QStringList{"write", "f", "--addresses", "3", "--address", "3"} << "вместе не";
     QTest::newRow("records of one") << QStringList{"write", "f", "--report-dir", "d"} << "вместе с --addresses";
     QTest::newRow("list for read") << QStringList{"read", "--addresses", "3"} << "--addresses не относится к команде read";
+    QTest::newRow("--tcp and --port") << QStringList{"identify", "--tcp", "gw", "--port", "/dev/null"} << "вместе не";
+    QTest::newRow("gateway name") << QStringList{"identify", "--tcp", "gw_1"} << "Недопустимый шлюз: gw_1";
+    QTest::newRow("--baud behind a gateway") << QStringList{"identify", "--tcp", "gw", "--baud", "9600"}
+                                             << "--baud не указывается с --tcp";
+    QTest::newRow("--timeout 99") << QStringList{"identify", "--tcp", "gw", "--timeout", "99"} << "тайм-аут: 99";
+    QTest::newRow("--timeout on a port") << QStringList{"identify", "--timeout", "500"} << "вместе с --tcp";
 }
 
 void tst_Cli::commandLine()
@@ -191,7 +204,7 @@ void tst_Cli::commandLine()
     QFETCH(QStringList, args);
     QFETCH(QString, said);
     QProcess p;
-    p.start(ZTCONFIG_CLI, args << "--port" << "/dev/null");
+    p.start(ZTCONFIG_CLI, args.contains("--tcp") ? args : args << "--port" << "/dev/null");
     QVERIFY(p.waitForFinished(10000));
     QCOMPARE(p.exitCode(), 2);
     QVERIFY2(QString::fromUtf8(p.readAllStandardError()).contains(said), qPrintable(said));
@@ -255,6 +268,43 @@ void tst_Cli::writeToEachOnTheBus()
         written << QString("%1:%2").arg(w["server"].toInt()).arg(w["address"].toInt(), 0, 16);
     QCOMPARE(written, QStringList({"17:2520", "3:24e0", "5:24e0"}));  // 17 refuses what it needs first
     QCOMPARE(QDir(records).entryList(QDir::Files), QStringList({"003.pdf", "005.pdf", "017.pdf"}));
+}
+
+void tst_Cli::gateway_data()
+{
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<bool>("listening");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("said"); // on stdout or stderr
+
+    QTest::newRow("identify") << QStringList() << true << "identify" << 0 << "Тип модуля: ZT-2TI-2AO";
+    QTest::newRow("write") << QStringList() << true << "write" << 0 << "Записано и проверено: 1";
+    QTest::newRow("refused") << QStringList() << false << "identify" << 3 << "127.0.0.1:%1 отказал в соединении";
+    QTest::newRow("exception 0B") << QStringList{"--gateway-silent"} << true << "identify" << 3
+                                  << "Нет связи с модулем: шлюз: устройство не ответило (0B)";
+}
+
+void tst_Cli::gateway()
+{
+    QFETCH(QStringList, simArgs);
+    QFETCH(bool, listening);
+    QFETCH(QString, command);
+    QFETCH(QString, said);
+    SimFixture sim;
+    QVERIFY2(sim.startTcp("ZT-2TI-2AO", simArgs), qPrintable(sim.errorString()));
+    if (!listening)
+        sim.stopSimulator(); // the port closes
+    const QStringList tcp{"--tcp", QString("127.0.0.1:%1").arg(sim.tcpPort())};
+    QStringList args{command};
+    if (command == "write") {
+        args << dir.filePath("gateway.ztset");
+        QCOMPARE(run(QStringList{"save", args.last()} + tcp).code, 0);
+        QSettings(args.last(), QSettings::IniFormat).setValue("CHANAL0/MINVALUE", -50);
+    }
+    const Run r = run(args + tcp);
+    QTEST(r.code, "code");
+    QVERIFY2((r.out + r.err).contains(said.arg(sim.tcpPort()).toUtf8()), r.err.constData());
 }
 
 QTEST_GUILESS_MAIN(tst_Cli)
