@@ -4,7 +4,8 @@
 // beside the least time its bytes take on the line: the requests and replies
 // the simulator logged, at 10 bits a byte with 3.5 characters of silence
 // before every frame and after the last. With "9600" the simulator paces
-// its replies like a real line; on a bare pty the times are the program's own.
+// its replies like a real line; on a bare pty the times are the program's own;
+// "tcp" is the same module behind a Modbus TCP gateway on 127.0.0.1.
 //   bench_connect [runs]
 
 #include "app/mainwindow.h"
@@ -17,6 +18,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -45,14 +48,35 @@ double limitUpTo(const QVector<QJsonObject> &log, Last last)
     return -1;
 }
 
-Sample connectOnce(const QString &type, const QStringList &simArgs)
+enum class Line { Paced, Pty, Tcp };
+
+// The window reads its line from the settings (a private folder, see main).
+void chooseLine(Line line, int tcpPort)
+{
+    QSettings settings(QStringLiteral("Morvane"), QStringLiteral("ZTConfig"));
+    settings.clear();
+    if (line != Line::Tcp)
+        return;
+    settings.setValue("line/speed", 9600);
+    settings.setValue("line/format", "8N1");
+    settings.setValue("line/address", 1);
+    settings.setValue("line/connection", "tcp");
+    settings.setValue("line/host", "127.0.0.1");
+    settings.setValue("line/tcpPort", tcpPort);
+    settings.setValue("line/timeout", 1000);
+}
+
+Sample connectOnce(const QString &type, Line line)
 {
     Sample sample;
     SimFixture sim;
-    if (!sim.start(type, simArgs)) {
+    const bool started = line == Line::Tcp ? sim.startTcp(type)
+                                            : sim.start(type, line == Line::Paced ? QStringList{"--pace"} : QStringList{});
+    if (!started) {
         std::fprintf(stderr, "%s\n", qPrintable(sim.errorString()));
         return sample;
     }
+    chooseLine(line, sim.tcpPort());
     bench::SilentPrompts prompts;
     const auto shown = bench::windowOn(sim, &prompts);
     MainWindow &window = *shown;
@@ -90,15 +114,17 @@ Sample connectOnce(const QString &type, const QStringList &simArgs)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    QTemporaryDir settingsDir; // the user's own settings stay untouched
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     const int runs = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 5;
     std::printf("median of %d runs, ms from the click; limit: line time of the bytes exchanged\n", runs);
     std::printf("%-16s %-5s %10s %9s %7s %6s %9s %7s %6s\n", "type", "line", "identified", "complete",
                 "limit", "ratio", "live", "limit", "ratio");
     for (const char *type : {"ZT-1TI-1AO", "ZT-2RTD-2AO", "PLB-2TI-4-20-M"}) {
-        for (const bool paced : {true, false}) {
+        for (const Line line : {Line::Paced, Line::Pty, Line::Tcp}) {
             QVector<double> identified, complete, live, completeRatio, liveRatio, completeLimit, liveLimit;
             for (int i = 0; i < runs; ++i) {
-                const Sample s = connectOnce(type, paced ? QStringList{"--pace"} : QStringList{});
+                const Sample s = connectOnce(type, line);
                 identified << s.identified;
                 complete << s.complete;
                 live << s.live;
@@ -108,13 +134,13 @@ int main(int argc, char **argv)
                 liveRatio << s.live / s.liveLimit;
             }
             using bench::median;
-            if (paced)
+            if (line == Line::Paced)
                 std::printf("%-16s %-5s %10.0f %9.0f %7.0f %6.2f %9.0f %7.0f %6.2f\n", type, "9600",
                             median(identified), median(complete), median(completeLimit),
                             median(completeRatio), median(live), median(liveLimit), median(liveRatio));
             else
-                std::printf("%-16s %-5s %10.0f %9.0f %7s %6s %9.0f\n", type, "pty", median(identified),
-                            median(complete), "", "", median(live));
+                std::printf("%-16s %-5s %10.0f %9.0f %7s %6s %9.0f\n", type, line == Line::Pty ? "pty" : "tcp",
+                            median(identified), median(complete), "", "", median(live));
         }
     }
     return 0;
