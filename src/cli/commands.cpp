@@ -17,18 +17,15 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QJsonDocument>
-#include <QTimer>
 
 namespace cli {
 
 namespace {
 
-using zt::commission::ModuleSession;
 using zt::commission::ModuleState;
-using Outcome = ModuleSession::Outcome;
+using zt::link::ModuleLink;
 namespace sf = zt::settingsfile;
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
@@ -49,36 +46,50 @@ int Commands::run()
     return Usage;
 }
 
-// Runs the session's work started by `start` until it reports its end.
-Outcome Commands::await(const std::function<void()> &start)
+// Runs the link's work started by `start` until it reports its end: the
+// blocks read, the file written, or the link ended.
+void Commands::await(const std::function<void()> &start)
 {
     QEventLoop loop;
-    bool ended = false;
-    Outcome outcome = Outcome::Done;
-    const QMetaObject::Connection c = QObject::connect(&session, &ModuleSession::finished, &loop, [&](Outcome o) {
-        ended = true;
-        outcome = o;
+    bool over = false;
+    const auto quit = [&] {
+        over = true;
         loop.quit();
-    });
+    };
+    const QMetaObject::Connection ends[] = {
+        QObject::connect(&link, &ModuleLink::blocksRead, &loop, quit),
+        QObject::connect(&link, &ModuleLink::fileWriteFinished, &loop, quit),
+        QObject::connect(&link, &ModuleLink::linkEnded, &loop, quit),
+    };
     start();
-    if (!ended)  // an end reported at once would be lost to a loop started afterwards
+    if (!over)  // an end reported at once would be lost to a loop started afterwards
         loop.exec();
-    QObject::disconnect(c);
-    return outcome;
+    for (const QMetaObject::Connection &c : ends)
+        QObject::disconnect(c);
 }
 
-int Commands::failed(Outcome outcome)
+// Done, or the exit code of a failure it has told of. Once a write has begun,
+// an interrupt ends the command before any further read.
+int Commands::readBlocks(int blocks)
 {
-    switch (outcome) {
-    case Outcome::Done: return Done;
-    case Outcome::NoAnswer: say(whyNoAnswer()); return NoAnswer;
-    case Outcome::NotRecognised: say(utf8(text::NotRecognised)); return NoAnswer;
-    case Outcome::LineLost:
-        say(session.failureText().isEmpty() ? utf8(text::LineLost) : session.failureText());
-        return NoAnswer;
-    case Outcome::Refused: return Refused;
-    case Outcome::Unconfirmed: return NoAnswer;  // the write command says which and reads the module back
-    case Outcome::Stopped: say(utf8(text::Interrupted)); return Interrupted;
+    if (interrupt::requested()) {
+        say(utf8(text::Interrupted));
+        return Interrupted;
+    }
+    await([&] { link.read(blocks); });
+    return link.isOpen() ? Done : ended();
+}
+
+// The link ended: why, and the exit code.
+int Commands::ended()
+{
+    switch (link.endReason()) {
+    case zt::link::Reason::NoAnswer: say(whyNoAnswer()); break;
+    case zt::link::Reason::NotRecognised: say(utf8(text::NotRecognised)); break;
+    case zt::link::Reason::LineLost:
+    case zt::link::Reason::Closed:
+        say(link.failureText().isEmpty() ? utf8(text::LineLost) : link.failureText());
+        break;
     }
     return NoAnswer;
 }
@@ -87,21 +98,24 @@ int Commands::failed(Outcome outcome)
 // the transport's words, else silence.
 QString Commands::whyNoAnswer() const
 {
-    if (const int code = session.readExceptionCode())
+    if (const int code = link.exceptionCode())
         return utf8(zt::line::isGatewayException(code) ? text::GatewayAnswered : text::ModuleAnswered)
             .arg(exceptionInWords(code));
-    const QString failure = session.failureText();
+    const QString failure = link.failureText();
     return failure.isEmpty() ? utf8(text::NoAnswer).arg(zt::line::place(inv.line), zt::line::describe(inv.line)) : failure;
 }
 
 bool Commands::connectAndRead(int blocks, int *code)
 {
-    if (!session.open(inv.line)) {
-        say(inv.line.isTcp() ? session.failureText() : utf8(text::PortNotOpened).arg(inv.line.port, session.openError()));
+    // The transport's three attempts decide, as ever in ztconfig-cli: an
+    // unanswered write is then unconfirmed, and the module is read back.
+    link.setWatchdogMs(0);
+    if (!link.open(inv.line)) {
+        say(inv.line.isTcp() ? link.failureText() : utf8(text::PortNotOpened).arg(inv.line.port, link.openError()));
         *code = NoAnswer;
         return false;
     }
-    *code = failed(await([&] { session.read(blocks); }));
+    *code = readBlocks(blocks);
     return *code == Done;
 }
 
@@ -120,7 +134,7 @@ int Commands::identify()
     int code;
     if (!connectAndRead(ModuleState::Identification, &code))
         return code;
-    printFacts(zt::commission::describe(session.state()).module);
+    printFacts(zt::commission::describe(link.module()).module);
     return Done;
 }
 
@@ -129,7 +143,7 @@ int Commands::read()
     int code;
     if (!connectAndRead(ModuleState::Identification | ModuleState::Configuration | ModuleState::Live, &code))
         return code;
-    const zt::commission::Description d = zt::commission::describe(session.state());
+    const zt::commission::Description d = zt::commission::describe(link.module());
     if (inv.json) {
         print(QString::fromUtf8(QJsonDocument(zt::commission::toJson(d)).toJson(QJsonDocument::Compact)));
         return Done;
@@ -147,11 +161,11 @@ int Commands::save()
     int code;
     if (!connectAndRead(ModuleState::Identification | ModuleState::Configuration, &code))
         return code;
-    if (sf::save(inv.file, zt::commission::settingsOf(session.state())) != sf::Status::Ok) {
+    if (sf::save(inv.file, zt::commission::settingsOf(link.module())) != sf::Status::Ok) {
         say(utf8(text::FileSaveFailed).arg(inv.file));
         return BadFile;
     }
-    say(utf8(text::FileSaved).arg(session.state().typeName(), inv.file));
+    say(utf8(text::FileSaved).arg(link.module().typeName(), inv.file));
     return Done;
 }
 
@@ -162,7 +176,7 @@ int Commands::watch()
     int code;
     if (!connectAndRead(ModuleState::Identification, &code))
         return code;
-    const ModuleState &state = session.state();
+    const ModuleState &state = link.module();
     const zt::livelog::LogHeader header{state.typeName(), state.id.firmware, zt::line::place(inv.line),
                                         zt::line::describe(inv.line),
                                         state.position()};
@@ -174,23 +188,29 @@ int Commands::watch()
     };
     if (inv.csv && !(out.open(stdout, QIODevice::WriteOnly) && csv.startOn(&out, QStringLiteral("stdout"))))
         return csvFailed();
-    for (int n = 0; inv.count == 0 || n < inv.count; ++n) {
-        const QDeadlineTimer next(inv.intervalMs);
-        const Outcome outcome = await([&] { session.read(ModuleState::Live); });
-        if (outcome != Outcome::Done)
-            return failed(outcome);
+    QEventLoop loop;
+    bool over = false;
+    int n = 0;
+    const auto stop = [&](int exitCode) {
+        code = exitCode;
+        over = true;
+        loop.quit();
+    };
+    QObject::connect(&link, &ModuleLink::liveValues, &loop, [&](const zt::LiveValues &live) {
         const QDateTime now = QDateTime::currentDateTime();
         if (!inv.csv)
             printLive(zt::commission::describe(state), now);
-        else if (!csv.append(now, state.live))
-            return csvFailed();
-        if (inv.count == 0 || n + 1 < inv.count) {
-            QEventLoop loop;
-            QTimer::singleShot(int(next.remainingTime()), &loop, &QEventLoop::quit);
-            loop.exec();
-        }
-    }
-    return Done;
+        else if (!csv.append(now, live))
+            return stop(csvFailed());
+        if (++n == inv.count)
+            stop(Done);
+    });
+    QObject::connect(&link, &ModuleLink::linkEnded, &loop, [&] { stop(ended()); });
+    link.startPolling(inv.intervalMs);
+    if (!over)
+        loop.exec();
+    link.stopPolling();
+    return code;
 }
 
 int Commands::report()
@@ -203,22 +223,22 @@ int Commands::report()
     if (!connectAndRead(ModuleState::Identification | ModuleState::Configuration | ModuleState::Live, &code))
         return code;
     if (!inv.fromFile.isEmpty()) {
-        if (file.Name != session.state().typeName()) {
-            say(utf8(text::FileForOtherType).arg(inv.fromFile, file.Name, session.state().typeName()));
+        if (file.Name != link.module().typeName()) {
+            say(utf8(text::FileForOtherType).arg(inv.fromFile, file.Name, link.module().typeName()));
             return OtherType;
         }
         input.settingsFile = inv.fromFile;
-        input.differences = zt::commission::differences(zt::commission::settingsOf(session.state()), file);
+        input.differences = zt::commission::differences(zt::commission::settingsOf(link.module()), file);
     }
     input.time = QDateTime::currentDateTime();
     input.port = zt::line::describeWithPort(inv.line);
-    input.state = session.state();
+    input.state = link.module();
     QString error;
     if (!zt::report::writePdf(zt::commission::reportHtml(input), inv.file, &error)) {
         say(utf8(text::ReportFailed).arg(inv.file, error));
         return BadFile;
     }
-    say(utf8(text::ReportSaved).arg(session.state().typeName(), inv.file));
+    say(utf8(text::ReportSaved).arg(link.module().typeName(), inv.file));
     return Done;
 }
 

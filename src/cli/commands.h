@@ -2,7 +2,7 @@
 
 #include "cli/invocation.h"
 #include "commission/comparison.h"
-#include "commission/session.h"
+#include "link/modulelink.h"
 
 #include <functional>
 
@@ -11,8 +11,8 @@ namespace cli {
 // Runs one command to its end under a running Qt application; the exit code.
 int run(const Invocation &invocation);
 
-// The commands, each a straight line of session steps; a failed step has said
-// why on stderr and gives the exit code.
+// The commands, each a straight line of steps through the module link; a
+// failed step has said why on stderr and gives the exit code.
 class Commands
 {
 public:
@@ -32,8 +32,9 @@ private:
     int writeEach(const zt::ModuleSettings &file);
 
     bool connectAndRead(int blocks, int *code);
-    zt::commission::ModuleSession::Outcome await(const std::function<void()> &start);
-    int failed(zt::commission::ModuleSession::Outcome outcome);
+    void await(const std::function<void()> &start);
+    int readBlocks(int blocks);
+    int ended();
     QString whyNoAnswer() const;
     bool loadFile(const QString &path, zt::ModuleSettings *file, int *code);
     int checkFile(const zt::ModuleSettings &file, int *code);
@@ -43,7 +44,7 @@ private:
                            const QVector<zt::commission::Difference> &found);
 
     const Invocation &inv;
-    zt::commission::ModuleSession session;
+    zt::link::ModuleLink link;
 };
 
 } // namespace cli

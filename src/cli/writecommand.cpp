@@ -17,9 +17,9 @@ namespace cli {
 
 namespace {
 
-using zt::commission::ModuleSession;
 using zt::commission::ModuleState;
-using Outcome = ModuleSession::Outcome;
+using zt::link::FileOutcome;
+using zt::link::ModuleLink;
 
 QString utf8(const char *s) { return QString::fromUtf8(s); }
 
@@ -47,11 +47,11 @@ QString outcomeInWords(int code)
 // The check the window makes before it writes a file.
 int Commands::checkFile(const zt::ModuleSettings &file, int *code)
 {
-    const zt::filewrite::Problem problem = zt::filewrite::check(file, session.state().typeName());
+    const zt::filewrite::Problem problem = zt::filewrite::check(file, link.module().typeName());
     switch (problem.kind) {
     case zt::filewrite::Problem::None: *code = Done; break;
     case zt::filewrite::Problem::WrongType:
-        say(utf8(text::FileForOtherType).arg(inv.file, file.Name, session.state().typeName()));
+        say(utf8(text::FileForOtherType).arg(inv.file, file.Name, link.module().typeName()));
         *code = OtherType;
         break;
     case zt::filewrite::Problem::BadValue:
@@ -85,7 +85,7 @@ int Commands::writeFile(const zt::ModuleSettings &file)
         return code;
 
     const QVector<zt::commission::Difference> found =
-        zt::commission::differences(zt::commission::settingsOf(session.state()), file);
+        zt::commission::differences(zt::commission::settingsOf(link.module()), file);
     if (found.isEmpty())
         say(utf8(text::NoDifferences));
     for (const zt::commission::Difference &d : found)
@@ -131,29 +131,47 @@ int Commands::writeDifferences(const zt::ModuleSettings &file, const QVector<zt:
 {
     const QVector<zt::filewrite::Step> steps = zt::commission::stepsFor(found, file);
     interrupt::catchFromNowOn();
-    session.setStopCheck(interrupt::requested);
+    link.setStopCheck(interrupt::requested);
 
-    const Outcome outcome = await([&] { session.write(steps); });
-    if (outcome != Outcome::Done) {
-        const int confirmed = session.stepsConfirmed();
-        if (outcome == Outcome::Refused)
-            say(refusal(zt::commission::settingNames(found, steps.at(confirmed).address), session.refusalCode()));
-        const int code = failed(outcome);
-        // A refused write was answered: not taken. Any other unanswered one may have been.
-        sayWhatWasWritten(steps, confirmed, outcome == Outcome::Refused ? confirmed : session.stepsSent(), found);
-        if (outcome == Outcome::Unconfirmed)
+    FileOutcome outcome = FileOutcome::LinkEnded;
+    int confirmed = 0, sent = 0, refusalCode = 0;
+    const QMetaObject::Connection result = QObject::connect(
+        &link, &ModuleLink::fileWriteFinished, [&](FileOutcome o, int stepsConfirmed, int stepsSent, int code) {
+            outcome = o;
+            confirmed = stepsConfirmed;
+            sent = stepsSent;
+            refusalCode = code;
+        });
+    await([&] { link.writeFile(steps); });
+    QObject::disconnect(result);
+    if (outcome != FileOutcome::Done) {
+        int code = NoAnswer;  // unconfirmed: said below, and the module read back
+        switch (outcome) {
+        case FileOutcome::Refused:
+            say(refusal(zt::commission::settingNames(found, steps.at(confirmed).address), refusalCode));
+            code = Refused;
+            break;
+        case FileOutcome::Stopped:
+            say(utf8(text::Interrupted));
+            code = Interrupted;
+            break;
+        case FileOutcome::LinkEnded: code = ended(); break;
+        case FileOutcome::Unconfirmed:
+        case FileOutcome::Done: break;
+        }
+        sayWhatWasWritten(steps, confirmed, sent, found);
+        if (outcome == FileOutcome::Unconfirmed)
             sayWhatTheModuleHolds(file, found);
         return code;
     }
 
-    const Outcome readBack = await([&] { session.read(ModuleState::Configuration); });
-    if (readBack != Outcome::Done) {
-        const int code = failed(readBack);
+    const int code = readBlocks(ModuleState::Configuration);
+    if (code != Done) {
         sayWhatWasWritten(steps, steps.size(), steps.size(), found);
         return code;
     }
     const QVector<zt::commission::Difference> left =
-        zt::commission::differences(zt::commission::settingsOf(session.state()), file);
+        zt::commission::differences(zt::commission::settingsOf(link.module()), file);
     if (!left.isEmpty()) {
         QStringList names;
         for (const zt::commission::Difference &d : left)
@@ -171,13 +189,10 @@ int Commands::writeDifferences(const zt::ModuleSettings &file, const QVector<zt:
 // holds in the module, read back.
 void Commands::sayWhatTheModuleHolds(const zt::ModuleSettings &file, const QVector<zt::commission::Difference> &found)
 {
-    const Outcome readBack = await([&] { session.read(ModuleState::Configuration); });
-    if (readBack != Outcome::Done) {
-        failed(readBack);
+    if (readBlocks(ModuleState::Configuration) != Done)
         return;
-    }
     const QVector<zt::commission::Difference> left =
-        zt::commission::differences(zt::commission::settingsOf(session.state()), file);
+        zt::commission::differences(zt::commission::settingsOf(link.module()), file);
     say(utf8(text::ReadBack));
     for (const zt::commission::Difference &d : found) {
         const auto still = std::find_if(left.begin(), left.end(),
