@@ -82,8 +82,10 @@ int serveSerial(const Options &options, Server &server)
         }
         if (!ready)
             continue;
-        // Frames with a bad CRC, for other servers or cut short are dropped.
+        // Frames with a bad CRC or cut short are dropped, and those for
+        // other servers unless every server is served.
         int length = modbus_receive(ctx, adu);
+        const Clock::time_point received = Clock::now();
         if (length == 0) {
             // After a request for another server libmodbus takes the next
             // frame for that server's reply. There is none on this line:
@@ -93,7 +95,7 @@ int serveSerial(const Options &options, Server &server)
         }
         if (length < 4)
             continue;
-        const Frame frame{adu, size_t(length), adu[0], adu + 1, length - 3, Clock::now()};
+        const Frame frame{adu, size_t(length), adu[0], adu + 1, length - 3, received};
         server.handle(frame, line);
     }
 
