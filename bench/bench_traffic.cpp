@@ -5,8 +5,8 @@
 //   bench_traffic [seconds per phase] [rows]
 
 #include "app/mainwindow.h"
-#include "app/trafficdock.h"
-#include "app/trafficmodel.h"
+#include "app/process/trafficdock.h"
+#include "app/process/trafficmodel.h"
 #include "benchutil.h"
 #include "benchwindow.h"
 #include "line/rtuframe.h"

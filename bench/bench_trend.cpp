@@ -5,7 +5,7 @@
 // the samples, with the day of samples, and with the window.
 //   bench_trend [seconds per span] [picture.png]
 
-#include "app/trendloader.h"
+#include "app/process/trendloader.h"
 #include "trendwindow/trendwindow.h"
 #include "app/userprompts.h"
 #include "benchutil.h"

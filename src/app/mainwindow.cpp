@@ -5,7 +5,7 @@
 #include "language.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
-#include "trendloader.h"
+#include "app/process/trendloader.h"
 #include "modbus/rtuprovider.h"
 #include "userprompts.h"
 #include "ztsettings.h"

@@ -3,8 +3,8 @@
 
 #include "fakes.h"
 #include "simfixture.h"
-#include "app/trafficdock.h"
-#include "app/trafficmodel.h"
+#include "app/process/trafficdock.h"
+#include "app/process/trafficmodel.h"
 #include "modbus/rtuprovider.h"
 
 #include <QAbstractItemModelTester>

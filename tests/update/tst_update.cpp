@@ -5,8 +5,8 @@
 // new each time.
 
 #include "../app/fakes.h"
-#include "app/updatedialog.h"
-#include "app/updatetexts.h"
+#include "app/help/updatedialog.h"
+#include "app/help/updatetexts.h"
 #include "update/signature.h"
 #include "update/updaterules.h"
 

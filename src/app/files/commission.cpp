@@ -6,7 +6,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "comparedialog.h"
+#include "app/files/comparedialog.h"
 #include "messages.h"
 #include "userprompts.h"
 #include "ztsettings.h"

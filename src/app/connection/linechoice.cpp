@@ -6,7 +6,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "linesettingsdialog.h"
+#include "app/connection/linesettingsdialog.h"
 #include "messages.h"
 #include "userprompts.h"
 #include "modbus/rtuprovider.h"

@@ -5,7 +5,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "trendloader.h"
+#include "app/process/trendloader.h"
 #include "userprompts.h"
 #include "trend/samplering.h"
 #include "trendwindow/trendtexts.h"

@@ -2,10 +2,10 @@
 
 #include "mainwindow.h"
 
-#include "aboutdialog.h"
+#include "app/help/aboutdialog.h"
 #include "messages.h"
 #include "programinfo.h"
-#include "updatedialog.h"
+#include "app/help/updatedialog.h"
 #include "userprompts.h"
 
 #include <QDialog>

@@ -5,7 +5,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "channeltexts.h"
+#include "app/panels/channeltexts.h"
 #include "messages.h"
 #include "userprompts.h"
 #include "channels/options.h"

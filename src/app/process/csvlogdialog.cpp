@@ -1,7 +1,7 @@
-#include "csvlogdialog.h"
+#include "app/process/csvlogdialog.h"
 #include "ui_csvlogdialog.h"
 
-#include "csvlogtexts.h"
+#include "app/process/csvlogtexts.h"
 #include "messages.h"
 #include "userprompts.h"
 

@@ -4,7 +4,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "trafficdock.h"
+#include "app/process/trafficdock.h"
 
 void MainWindow::setUpTrafficView()
 {

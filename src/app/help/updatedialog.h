@@ -1,6 +1,6 @@
 #pragma once
 
-#include "updatecheck.h"
+#include "app/help/updatecheck.h"
 
 #include <QByteArray>
 #include <QDialog>

@@ -1,8 +1,8 @@
-#include "modulelistdialog.h"
+#include "app/connection/modulelistdialog.h"
 #include "ui_modulelistdialog.h"
 
 #include "messages.h"
-#include "modulelisttexts.h"
+#include "app/connection/modulelisttexts.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

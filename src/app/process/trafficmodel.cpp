@@ -1,6 +1,6 @@
-#include "trafficmodel.h"
+#include "app/process/trafficmodel.h"
 
-#include "traffictexts.h"
+#include "app/process/traffictexts.h"
 
 #include <numeric>
 

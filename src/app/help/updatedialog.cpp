@@ -1,4 +1,4 @@
-#include "updatedialog.h"
+#include "app/help/updatedialog.h"
 #include "ui_updatedialog.h"
 
 #include "update/downloader.h"
@@ -6,7 +6,7 @@
 #include "update/newfile.h"
 #include "update/signature.h"
 #include "update/updaterules.h"
-#include "updatetexts.h"
+#include "app/help/updatetexts.h"
 #include "userprompts.h"
 
 #include <QDesktopServices>

@@ -1,4 +1,4 @@
-#include "comparedialog.h"
+#include "app/files/comparedialog.h"
 #include "ui_comparedialog.h"
 
 #include "messages.h"

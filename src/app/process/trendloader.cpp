@@ -1,4 +1,4 @@
-#include "trendloader.h"
+#include "app/process/trendloader.h"
 
 #include "userprompts.h"
 #include "module/catalogue.h"

@@ -5,8 +5,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "csvlogdialog.h"
-#include "csvlogtexts.h"
+#include "app/process/csvlogdialog.h"
+#include "app/process/csvlogtexts.h"
 #include "messages.h"
 #include "userprompts.h"
 

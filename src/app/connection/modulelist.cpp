@@ -7,8 +7,8 @@
 #include "ui_mainwindow.h"
 
 #include "messages.h"
-#include "modulelistdialog.h"
-#include "modulelisttexts.h"
+#include "app/connection/modulelistdialog.h"
+#include "app/connection/modulelisttexts.h"
 #include "userprompts.h"
 #include "line/modulescan.h"
 

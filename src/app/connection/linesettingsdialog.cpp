@@ -1,4 +1,4 @@
-#include "linesettingsdialog.h"
+#include "app/connection/linesettingsdialog.h"
 #include "ui_linesettingsdialog.h"
 
 #include "messages.h"

@@ -1,7 +1,7 @@
-#include "trafficdock.h"
+#include "app/process/trafficdock.h"
 
-#include "trafficmodel.h"
-#include "traffictexts.h"
+#include "app/process/trafficmodel.h"
+#include "app/process/traffictexts.h"
 #include "userprompts.h"
 #include "modbus/trafficcapture.h"
 
