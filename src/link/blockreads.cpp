@@ -2,6 +2,8 @@
 
 #include "module/registers.h"
 
+#include <iterator>
+
 namespace zt::link {
 
 namespace {
@@ -34,6 +36,15 @@ QVector<QModbusDataUnit> blockReads(int blocks)
             reads.append(QModbusDataUnit(b.table, b.start, quint16(b.count)));
     }
     return reads;
+}
+
+int nextBlock(int block)
+{
+    for (auto b = std::cbegin(table); b != std::cend(table); ++b) {
+        if (b->block == block)
+            return std::next(b) == std::cend(table) ? 0 : std::next(b)->block;
+    }
+    return 0;
 }
 
 int blockOf(const QModbusDataUnit &unit)

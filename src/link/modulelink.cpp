@@ -17,7 +17,13 @@ ModuleLink::ModuleLink(QObject *parent)
 {
     qRegisterMetaType<WriteOutcome>();
     watchdog.setSingleShot(true);
-    connect(&watchdog, &QTimer::timeout, this, [this] { end(Reason::NoAnswer); });
+    // A coarse timer may fire late enough to lose the race with the client's
+    // own time-out of the same request.
+    watchdog.setTimerType(Qt::PreciseTimer);
+    connect(&watchdog, &QTimer::timeout, this, [this] {
+        watchdogRanOut = true;
+        end(Reason::NoAnswer);
+    });
     connect(&pollTimer, &QTimer::timeout, this, &ModuleLink::pollTick);
     stepPause.setSingleShot(true);
     connect(&stepPause, &QTimer::timeout, this, &ModuleLink::nextStep);
@@ -39,7 +45,9 @@ bool ModuleLink::open(const line::LineSettings &line)
     openFailure.clear();
     endFailure.clear();
     readException = 0;
+    identifiedOnLine = watchdogRanOut = false;
     decoded = ModuleState();
+    ++linesOpened;
     provider = new RtuProvider(line::place(line), line.address, this);
     connect(provider, &RtuProvider::readCurUnit, this, &ModuleLink::onUnit);
     connect(provider, &RtuProvider::readDataError, this, &ModuleLink::onReadError);
@@ -134,7 +142,8 @@ void ModuleLink::sendNext()
     current = queue.dequeue();
     inFlight = true;
     const int watchdogMs = watchdogSetting < 0 ? line::watchdogMs(lineSettings) : watchdogSetting;
-    if (watchdogMs > 0)
+    const bool guarded = current.write || blockOf(current.unit) == ModuleState::Identification;
+    if (guarded && watchdogMs > 0)
         watchdog.start(watchdogMs);
     if (current.write)
         provider->writeUnit(current.unit);
@@ -148,15 +157,29 @@ void ModuleLink::onUnit(const QModbusDataUnit &unit)
         return;
     inFlight = false;
     watchdog.stop();
+    takeReply(unit);
+}
+
+void ModuleLink::takeReply(const QModbusDataUnit &unit)
+{
+    if (!provider)
+        return;
     const int block = blockOf(unit);
     if (!commission::absorb(unit, &decoded)) {
-        const bool unknownModule = block == ModuleState::Identification && unit.valueCount() >= reg::IdentCount;
-        end(unknownModule ? Reason::NotRecognised : Reason::NoAnswer);
-        return;
+        const bool identification = block == ModuleState::Identification && unit.valueCount() >= reg::IdentCount;
+        const Identification id = identification ? decodeIdentification(unit.values()) : Identification();
+        if (!(id.valid && unknownAccepted)) {
+            end(identification ? Reason::NotRecognised : Reason::NoAnswer);
+            return;
+        }
+        decoded.id = id;
+        decoded.blocks |= ModuleState::Identification;
     }
     wantedBlocks &= ~block;
-    if (block == ModuleState::Identification)
+    if (block == ModuleState::Identification) {
+        identifiedOnLine = true;
         emit identified(decoded);
+    }
     if (block == ModuleState::Live)
         emit liveValues(decoded.live);
     if (readJob && !wantedBlocks) {
@@ -294,9 +317,20 @@ void ModuleLink::end(Reason reason, int code)
     emit linkEnded(reason);
 }
 
+int ModuleLink::pendingWrites() const
+{
+    const auto isWrite = [](const Request &r) { return r.write; };
+    return int(std::count_if(queue.cbegin(), queue.cend(), isWrite)) + (inFlight && current.write ? 1 : 0);
+}
+
+// A live read still pending (a slow module, or one behind other requests)
+// gets no second one: a silent line would otherwise collect a queue of stale
+// reads.
 void ModuleLink::pollTick()
 {
-    if (provider && !inFlight && queue.isEmpty() && !file.running)
+    const auto isLive = [](const Request &r) { return !r.write && blockOf(r.unit) == ModuleState::Live; };
+    const bool livePending = (inFlight && isLive(current)) || std::any_of(queue.cbegin(), queue.cend(), isLive);
+    if (provider && !livePending && !file.running)
         enqueue({QModbusDataUnit(QModbusDataUnit::InputRegisters, reg::LiveBlock, reg::LiveCount)});
     updateState();
 }

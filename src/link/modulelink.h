@@ -92,13 +92,24 @@ public:
     // The exception code of the read that ended the link; 0 when unanswered.
     int exceptionCode() const { return readException; }
     Reason endReason() const { return ended; }
+    // Whether it was the watchdog that ended the link, before the transport's verdict.
+    bool timedOut() const { return watchdogRanOut; }
 
-    // Longest a request may go without its outcome before the link ends with
-    // NoAnswer: the line's zt::line::watchdogMs() unless set; 0 leaves the
-    // verdict to the transport's own attempts.
+    // Longest the identification or a write may go without its outcome
+    // before the link ends with NoAnswer (timedOut()): the line's zt::line::watchdogMs()
+    // unless set; 0 leaves the verdict to the transport's own attempts. The
+    // other reads, of a module that has answered, always are: one that stops
+    // answering then ends the link with NoAnswer.
     void setWatchdogMs(int ms) { watchdogSetting = ms; }
+    // Whether an identification of the family that names no catalogue type
+    // connects (its blocks read as any module's) rather than ending the link
+    // with NotRecognised.
+    void setUnknownTypesAccepted(bool accepted) { unknownAccepted = accepted; }
 
     void identify(); // read(Identification)
+    // A reply handled as if the transport had delivered it, whatever is on
+    // its way: the request in flight still awaits its own.
+    void takeReply(const QModbusDataUnit &unit);
     // Reads the blocks (ModuleState::Block flags) in their one order into
     // module(); then blocksRead(), identified() on the way.
     void read(int blocks);
@@ -110,12 +121,18 @@ public:
     // Asked before every step of a file; true ends it with FileOutcome::Stopped.
     void setStopCheck(std::function<bool()> check) { stopCheck = std::move(check); }
 
-    // The live values at once and every `ms`, a tick skipped while anything
-    // else is pending.
+    // The live values at once and every `ms`, a tick skipped while a live
+    // read is still pending or a file is being written.
     void startPolling(int ms);
     void stopPolling();
 
     State state() const { return shown; }
+    // A module answered the identification on the line opened last (which
+    // may have ended since).
+    bool isIdentified() const { return identifiedOnLine; }
+    int pendingWrites() const; // queued or in flight
+    // Tells one line of this link from the next: 1 and up, counted by open().
+    int lineNumber() const { return linesOpened; }
     const commission::ModuleState &module() const { return decoded; }
     const line::LineSettings &line() const { return lineSettings; }
 
@@ -168,6 +185,10 @@ private:
     Reason ended = Reason::Closed;
     int watchdogSetting = -1;
     int writesNumbered = 0;
+    int linesOpened = 0;
+    bool unknownAccepted = false;
+    bool identifiedOnLine = false;
+    bool watchdogRanOut = false;
 
     QQueue<Request> queue;
     Request current;

@@ -127,6 +127,7 @@ bool decodeInversion(const QVector<quint16> &r, InversionValues *out)
         return false;
     for (int ch = 0; ch < 2; ++ch)
         out->inverted[ch] = (r.at(0) & reg::inversionBit(ch)) != 0;
+    out->word = r.at(0);
     return true;
 }
 

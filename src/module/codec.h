@@ -64,6 +64,7 @@ bool decodeLimits(const QVector<quint16> &r, LimitValues *out);
 
 struct InversionValues {
     bool inverted[2] = {};
+    quint16 word = 0; // as read, other bits and all
 };
 bool decodeInversion(const QVector<quint16> &r, InversionValues *out);
 
