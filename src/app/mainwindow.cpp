@@ -6,7 +6,7 @@
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
 #include "app/process/trendloader.h"
-#include "modbus/rtuprovider.h"
+#include "link/modulelink.h"
 #include "userprompts.h"
 #include "ztsettings.h"
 
@@ -33,6 +33,15 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     , portEnumerator(options.portEnumerator ? options.portEnumerator : PortEnumerator::system())
     , trendPluginDir(options.pluginDir.isEmpty() ? installedPluginDir() : options.pluginDir)
 {
+    link = new zt::link::ModuleLink(this);
+    link->setUnknownTypesAccepted(true); // connected, with no panel shown
+    connect(link, &zt::link::ModuleLink::transportStatus, this, &MainWindow::onShowStatus);
+    connect(link, &zt::link::ModuleLink::identified, this, &MainWindow::showIdentification);
+    connect(link, &zt::link::ModuleLink::blocksRead, this, &MainWindow::showBlocks);
+    connect(link, &zt::link::ModuleLink::liveValues, this, &MainWindow::showLiveValues);
+    connect(link, &zt::link::ModuleLink::writeFinished, this, &MainWindow::onWriteDataEnd);
+    connect(link, &zt::link::ModuleLink::linkEnded, this, &MainWindow::onLinkEnded);
+
     ui = new Ui::MainWindow;
     ui->setupUi(this);
     nameControlsForScreenReaders(this);
@@ -53,8 +62,6 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
 
-    pollTimer = new QTimer(this);
-    connect(pollTimer, SIGNAL(timeout()), this, SLOT(onTimerReadData()));
 
     connect(ui->action_file_open, SIGNAL(triggered()), this, SLOT(onLoadZTSetting()));
     connect(ui->action_file_save, SIGNAL(triggered()), this, SLOT(onSaveZTSetting()));
@@ -72,12 +79,6 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     languages->menuAction()->setFont(ui->action_demo->font());
     for (QAction *action : languages->actions())
         action->setFont(ui->action_demo->font());
-
-    watchdogTimer = new QTimer(this);
-    // A coarse timer may fire late enough to lose the race with the client's
-    // own time-out of the same request.
-    watchdogTimer->setTimerType(Qt::PreciseTimer);
-    connect(watchdogTimer, SIGNAL(timeout()), this, SLOT(onTimerTimeOut()));
 
     rereadTimer = new QTimer(this);
     rereadTimer->setSingleShot(true);
@@ -99,12 +100,8 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    watchdogTimer->stop();
-    pollTimer->stop();
-    if (provider) {
-        provider->requestPending = false;
-        provider->closePort();
-    }
+    link->disconnect(this);
+    delete link; // the port closed without a word
     delete ui;
 }
 

@@ -22,7 +22,13 @@
 
 namespace zt::commission {
 struct ModuleState;
-class BlockWatch;
+}
+
+namespace zt::link {
+class ModuleLink;
+enum class Purpose;
+enum class Reason;
+struct WriteOutcome;
 }
 
 namespace zt::trend {
@@ -35,7 +41,6 @@ class QLabel;
 class QSettings;
 class QStatusBar;
 class QTimer;
-class RtuProvider;
 class TrendView;
 class QDialog;
 class UserPrompts;
@@ -92,24 +97,18 @@ public slots:
     void on_BT_Open_Connect_clicked();
     void openSerialPort();
     void onShowStatus(QString str);
-    void onCloseDeviceZT();
-    void onModulReadDataError();
-    void onWriteDataError();
-    void onTimerTimeOut();
-    void onTimerReadData();
 
     // Module catalogue and layout.
     void setVis();
     void setDefault();
     void on_CB_Modul_name_currentTextChanged(const QString &name);
 
-    // Reading the module.
+    // Reading the module: a reply as if the transport had delivered it.
     void onSetReadStendData(QModbusDataUnit unit);
 
     // Writing the module: single writes, commands, a settings file.
-    // The transport's number of the write; 0 when nothing was sent.
-    int WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStartAddress, ushort newValueCount, ushort data);
-    void onWriteDataEnd();
+    // The link's number of the write; 0 when nothing was sent.
+    int WriteNewValueZT(zt::link::Purpose purpose, int address, quint16 value);
     void on_BT_MODUL_RESET_clicked();
     void on_BT_MODUL_DEFAULT_clicked();
     void on_BT_Set_Settings_clicked();
@@ -170,17 +169,17 @@ private:
     bool isConnected() const;
     bool isOffline() const;
     void disconnectFromModule();
-    void releaseProvider();
-    void armWatchdog();
     QString openFailureText(const QString &portName) const;
-    void requestBlock(QModbusDataUnit::RegisterType table, int start, int count);
+    void onLinkEnded(zt::link::Reason reason);
+    void onWriteDataEnd(int request, zt::link::Purpose purpose, zt::link::WriteOutcome outcome);
+    void reportFailedWrite(int exceptionCode, const QString &failure);
 
-    bool showIdentification(const QVector<quint16> &r);
-    bool showConfiguration(const QVector<quint16> &r);
-    bool showOptions(const QVector<quint16> &r);
-    bool showLimits(const QVector<quint16> &r);
-    bool showInversion(const QVector<quint16> &r);
-    bool showLiveValues(const QVector<quint16> &r);
+    void showIdentification(const zt::commission::ModuleState &module);
+    void showBlocks(int blocks);
+    void showConfiguration(const zt::ConfigValues &config);
+    void showOptions(const zt::OptionValues &options);
+    void showLimits(const zt::LimitValues &limits);
+    void showLiveValues(const zt::LiveValues &live);
     void applyUnitLabels();
 
     // Settings files.
@@ -201,7 +200,7 @@ private:
     enum class Completion { Written, Calibrated, Rebooted, Reset };
     void expectCompletion(int request, Completion message);
     void showCompletion(int request);
-    void noteFileWriteEnd(int request, bool confirmed);
+    void noteFileWriteEnd(int request); // confirmed
     void logInterruptedFileWrite() const;
     void forgetTypedLimits();
 
@@ -237,19 +236,14 @@ private:
     QStatusBar *statusBarWidget = nullptr;
     QHash<int, Completion> completions;  // by the write whose confirmation shows it
     bool loadFromFile = false;
-    QTimer *watchdogTimer = nullptr;
     Ui::MainWindow *ui = nullptr;
-    RtuProvider *provider = nullptr;
-    QTimer *pollTimer = nullptr;
+    zt::link::ModuleLink *link = nullptr;
     quint16 moduleCode = 0;
 
     QDialog *updateDialog = nullptr;
     AboutDialog *aboutDialog = nullptr;
 
     QStringList namedPorts;
-    bool moduleConnected = false;  // identified; the connect button offers to disconnect
-    bool liveReadOutstanding = false;
-    int writesInFlight = 0;  // single writes sent and not yet finished
     struct FileWrite {
         QVector<zt::filewrite::Step> steps;
         int next = 0;          // the step the timer runs next
@@ -276,7 +270,8 @@ private:
     void showLineKind();
     void showLineAnswer(const zt::line::Answer &answer);
     QString moduleAnsweredText(int exceptionCode) const;
-    void offerLineChange(int address, quint16 value);
+    void offerLineChange(int request, int address, quint16 value);
+    void followLineWrite(int request);
     void followModuleLine(int address, quint16 value);
     zt::line::LineSettings lineSettings;
     QString linePort; // of the last connect attempt
@@ -284,9 +279,14 @@ private:
     QLabel *lineStatus = nullptr;
     struct OfferedLine {
         zt::line::LineSettings settings;
-        QPointer<RtuProvider> on; // the connection whose module took it
+        int on = 0; // the link's line whose module took it
     };
     OfferedLine offeredLine;
+    struct LineWrite {
+        int address;
+        quint16 value;
+    };
+    QHash<int, LineWrite> lineWrites; // by the write that changes the module's line
 
     // Commissioning: the module against a settings file, and the module
     // record (commission.cpp).
@@ -297,14 +297,20 @@ public slots:
 private:
     bool moduleReachable();
     void afterNextRead(int blocks, std::function<void(const zt::commission::ModuleState &)> then);
+    void answerAwaitedRead(int blocks);
     void verifyFileWrite();
     struct WrittenFile {
         QString path;
         zt::ModuleSettings settings;
-        QPointer<RtuProvider> on;  // the connection it was written over
+        int on = 0;  // the link's line it was written over
     };
     WrittenFile lastFileWritten;
-    QPointer<zt::commission::BlockWatch> blockWatch;  // the read being waited for, if any
+    struct AwaitedRead {
+        int blocks = 0;
+        int arrived = 0; // of those, since it was asked
+        std::function<void(const zt::commission::ModuleState &)> then;
+    };
+    AwaitedRead awaitedRead;  // the read being waited for, if any
 
     // The CSV log of live values (csvlog.cpp).
     void setUpCsvLog();

@@ -1,6 +1,6 @@
-// Port list, connect and disconnect, and the reaction to every failure the
-// transport reports. Each failure ends in the idle state: port closed,
-// transport released, connect button enabled.
+// Port list, connect and disconnect, and the reaction to every way the
+// module link ends. Each failure ends in the idle state: port closed, link
+// ended, connect button enabled.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -10,14 +10,15 @@
 #include "line/tcpfailure.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
-#include "modbus/rtuprovider.h"
-#include "module/registers.h"
+#include "link/modulelink.h"
 #include "userprompts.h"
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QStatusBar>
 #include <QTimer>
+
+using zt::commission::ModuleState;
 
 // While the line is a Modbus TCP gateway the port list holds the gateway
 // alone: that is where "Соединиться" goes.
@@ -44,7 +45,7 @@ void MainWindow::on_BT_Open_Connect_2_clicked()
 
 bool MainWindow::isConnected() const
 {
-    return moduleConnected;
+    return link->isOpen() && link->isIdentified();
 }
 
 void MainWindow::on_BT_Open_Connect_clicked()
@@ -93,34 +94,16 @@ void MainWindow::openSerialPort()
     const QString name = zt::line::place(line);
 
     ui->BT_Open_Connect->setEnabled(false);
-    releaseProvider();
     linePort = name;
-    provider = new RtuProvider(name, lineSettings.address, this);
-    connect(provider, SIGNAL(sendStatus(QString)), this, SLOT(onShowStatus(QString)));
-    connect(provider, SIGNAL(writeDataEnd()), this, SLOT(onWriteDataEnd()));
-    connect(provider, SIGNAL(writeDataError()), this, SLOT(onWriteDataError()));
-    connect(provider, SIGNAL(readCurUnit(QModbusDataUnit)), this, SLOT(onSetReadStendData(QModbusDataUnit)));
-    connect(provider, SIGNAL(readDataError()), this, SLOT(onModulReadDataError()));
-    connect(provider, SIGNAL(closeDevice()), this, SLOT(onCloseDeviceZT()));
-
-    provider->openPort(line);
-    if (!provider->opened) {
+    if (!link->open(line)) {
         // Nothing to wait for: say at once why the port did not open.
-        const QString why = line.isTcp() ? provider->failureText() : openFailureText(name);
-        releaseProvider();
+        const QString why = line.isTcp() ? link->failureText() : openFailureText(name);
         ui->BT_Open_Connect->setEnabled(true);
         prompts->critical(this, msg::ErrorTitle, why);
         return;
     }
     lineStatus->setText(zt::line::describe(line));
-    requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);
-    armWatchdog();
-}
-
-// For the line of the connection: the dialog may have chosen another since.
-void MainWindow::armWatchdog()
-{
-    watchdogTimer->start(zt::line::watchdogMs(provider ? provider->line() : lineSettings));
+    link->identify();
 }
 
 QString MainWindow::openFailureText(const QString &portName) const
@@ -136,42 +119,21 @@ QString MainWindow::openFailureText(const QString &portName) const
     return msg::PortOpenFailed.arg(portName, failure.detail);
 }
 
-void MainWindow::requestBlock(QModbusDataUnit::RegisterType table, int start, int count)
-{
-    if (provider)
-        provider->readUnit(QModbusDataUnit(table, start, quint16(count)));
-}
-
 // The disconnect action, also the way back to idle after every failure.
 void MainWindow::disconnectFromModule()
 {
-    moduleConnected = false;
     ui->BT_Open_Connect->setText(msg::Connect);
     lineStatus->clear();
-    pollTimer->stop();
-    watchdogTimer->stop();
     rereadTimer->stop();
-    releaseProvider();
+    link->close();
     // What was pending belonged to this connection: no later write of another
     // one may report it.
     clearPendingMessages();
+    awaitedRead = {};
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
     abortFileWrite(msg::AbortLinkClosed);
     stopCsvLog(msg::AbortLinkClosed);
-}
-
-void MainWindow::releaseProvider()
-{
-    liveReadOutstanding = false;
-    if (!provider)
-        return;
-    RtuProvider *old = provider;
-    provider = nullptr;
-    old->requestPending = false;
-    old->closePort();
-    old->disconnect(this);
-    old->deleteLater(); // it may be the sender of the signal being handled
 }
 
 void MainWindow::onShowStatus(QString str)
@@ -179,77 +141,40 @@ void MainWindow::onShowStatus(QString str)
     statusBarWidget->showMessage(str);
 }
 
-void MainWindow::onCloseDeviceZT()
+// The link has ended on its own: back to idle, then why, as the moment it
+// ended calls for.
+void MainWindow::onLinkEnded(zt::link::Reason reason)
 {
-    pollTimer->stop();
-    if (provider)
-        provider->requestPending = false;
-}
-
-void MainWindow::onModulReadDataError()
-{
-    // While connecting, the failed read is the identification: the same
-    // failure as the watchdog's, whichever of the two comes first.
-    if (!isConnected() && provider) {
-        onTimerTimeOut();
-        return;
-    }
-    const int exceptionCode = provider ? provider->lastExceptionCode() : 0;
-    const QString failure = provider ? provider->failureText() : QString();
-    pollTimer->stop();
-    watchdogTimer->stop();
+    using zt::link::Reason;
+    if (reason == Reason::Closed)
+        return;  // the window closed it, and has said what it had to
+    const bool connecting = !link->isIdentified();
+    const int exceptionCode = link->exceptionCode();
+    const QString failure = link->failureText();
     disconnectFromModule();
+    if (reason == Reason::NotRecognised)
+        prompts->critical(this, msg::ErrorTitle, msg::DeviceNotRecognised);
+    else if (reason == Reason::LineLost) // the transport tells it as a failed write
+        reportFailedWrite(exceptionCode, failure);
+    else if (connecting)
+        explainFailedAttempt(exceptionCode, failure);
+    else if (link->timedOut())
+        prompts->critical(this, msg::ErrorTitle, failure.isEmpty() ? msg::ConnectionTimeout.text() : failure);
     // A module that refuses a read is no broken cable: say what it answered.
-    if (exceptionCode != 0) {
+    else if (exceptionCode != 0)
         prompts->critical(this, msg::ErrorTitle, moduleAnsweredText(exceptionCode));
-        return;
-    }
-    // After the close, whose own status text would hide the reason.
-    onShowStatus(failure.isEmpty() ? msg::ModuleReadError.text() : failure);
+    else // after the close, whose own status text would hide the reason
+        onShowStatus(failure.isEmpty() ? msg::ModuleReadError.text() : failure);
 }
 
 // A write that failed, or the line itself: over TCP the transport knows
 // which, and a gateway's exception says the module was not reached.
-void MainWindow::onWriteDataError()
+void MainWindow::reportFailedWrite(int exceptionCode, const QString &failure)
 {
-    const int exceptionCode = provider ? provider->lastWriteExceptionCode() : 0;
-    const QString failure = provider ? provider->failureText() : QString();
-    watchdogTimer->stop();
-    disconnectFromModule();
     const QString text = zt::line::isGatewayException(exceptionCode) ? moduleAnsweredText(exceptionCode)
                          : !failure.isEmpty()                        ? failure
                                                                      : msg::LinkError.text();
     prompts->critical(this, msg::ErrorTitle, text);
-}
-
-void MainWindow::onTimerTimeOut()
-{
-    watchdogTimer->stop();
-    const bool connecting = !isConnected();
-    const int exceptionCode = provider ? provider->lastExceptionCode() : 0;
-    // The watchdog may come before the transport's own verdict.
-    QString failure = provider ? provider->failureText() : QString();
-    if (failure.isEmpty() && provider && provider->line().isTcp())
-        failure = zt::line::tcpFailureText(provider->line(), zt::line::TcpFailure::NoAnswer);
-    disconnectFromModule();
-    if (connecting)
-        explainFailedAttempt(exceptionCode, failure);
-    else
-        prompts->critical(this, msg::ErrorTitle, failure.isEmpty() ? msg::ConnectionTimeout.text() : failure);
-}
-
-void MainWindow::onTimerReadData()
-{
-    if (isOffline()) {
-        pollTimer->stop();
-        return;
-    }
-    // A module that has not answered the last live read gets no second one:
-    // a silent line would otherwise collect a queue of stale reads.
-    if (!provider || liveReadOutstanding)
-        return;
-    liveReadOutstanding = true;
-    requestBlock(QModbusDataUnit::InputRegisters, zt::reg::LiveBlock, zt::reg::LiveCount);
 }
 
 void MainWindow::on_time_request()
@@ -257,6 +182,5 @@ void MainWindow::on_time_request()
     // Scheduled before offline mode was switched on: nothing goes out now.
     if (isOffline())
         return;
-    requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::ConfigBlock, zt::reg::ConfigRereadCount);
+    link->read(ModuleState::Config);
 }
-

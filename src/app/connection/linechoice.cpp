@@ -9,13 +9,11 @@
 #include "app/connection/linesettingsdialog.h"
 #include "messages.h"
 #include "userprompts.h"
-#include "modbus/rtuprovider.h"
+#include "link/modulelink.h"
 
 #include <QLabel>
 #include <QSettings>
 #include <QStatusBar>
-
-#include <memory>
 
 namespace {
 constexpr auto SpeedKey = "line/speed";
@@ -118,29 +116,27 @@ void MainWindow::useLineSettings(const zt::line::LineSettings &settings)
 
 // Only what the user sets on a connected module: the values shown from the
 // module while connecting are written back too, and they change nothing.
-// The provider finishes writes in order, so this write's end is the
-// writesInFlight-th writeDataEnd() from now.
-void MainWindow::offerLineChange(int address, quint16 value)
+void MainWindow::offerLineChange(int request, int address, quint16 value)
 {
-    if (!isConnected() || !provider)
-        return;
-    auto ends = std::make_shared<int>(writesInFlight);
-    auto link = std::make_shared<QMetaObject::Connection>();
-    *link = connect(provider, &RtuProvider::writeDataEnd, this, [this, ends, link, address, value] {
-        if (--*ends > 0)
-            return;
-        disconnect(*link);
-        if (provider && provider->lastWriteConfirmed())
-            followModuleLine(address, value);
-    });
+    if (isConnected() && request != 0)
+        lineWrites.insert(request, {address, value});
+}
+
+// The module took the write: the line may follow it.
+void MainWindow::followLineWrite(int request)
+{
+    if (lineWrites.contains(request)) {
+        const LineWrite write = lineWrites.take(request);
+        followModuleLine(write.address, write.value);
+    }
 }
 
 // Changes declined earlier on this connection stay in the offer: the module
 // took them all.
 void MainWindow::followModuleLine(int address, quint16 value)
 {
-    if (offeredLine.on != provider)
-        offeredLine = {lineSettings, provider};
+    if (offeredLine.on != link->lineNumber())
+        offeredLine = {lineSettings, link->lineNumber()};
     if (!zt::line::followModuleRegister(&offeredLine.settings, address, value)
         || offeredLine.settings == lineSettings)
         return;

@@ -1,7 +1,7 @@
 // Commissioning from the window: the check that a module took a settings
 // file, the comparison of a module with a file before any write, and the
-// module record as a PDF. The module is read by the window's own read chain;
-// a BlockWatch picks the blocks out of the replies as they pass.
+// module record as a PDF. The window's read chain reads the blocks; once
+// they have all come in, the question is answered.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
@@ -10,11 +10,9 @@
 #include "messages.h"
 #include "userprompts.h"
 #include "ztsettings.h"
-#include "commission/blockwatch.h"
 #include "commission/comparison.h"
 #include "commission/report.h"
-#include "modbus/rtuprovider.h"
-#include "module/registers.h"
+#include "link/modulelink.h"
 #include "report/pdfreport.h"
 
 #include <QFileInfo>
@@ -36,7 +34,7 @@ QString notTakenText(const QVector<zt::commission::Difference> &differences)
 // A connected module that no settings file is being written to; says why not.
 bool MainWindow::moduleReachable()
 {
-    if (!isConnected() || isOffline() || !provider) {
+    if (!isConnected() || isOffline()) {
         prompts->critical(this, msg::ErrorTitle, msg::NeedModule);
         return false;
     }
@@ -49,23 +47,26 @@ bool MainWindow::moduleReachable()
 
 // Calls `then` once the blocks have come in, as read by whatever request
 // comes next; the caller asks for them, or knows the chain will. Nothing
-// happens if the connection ends first.
+// happens if the connection ends first; only the latest question is answered.
 void MainWindow::afterNextRead(int blocks, std::function<void(const ModuleState &)> then)
 {
-    if (blockWatch) {  // only the latest question is answered
-        blockWatch->disconnect(this);
-        blockWatch->deleteLater();
-    }
-    ModuleState known;
-    known.id.moduleCode = moduleCode;
-    blockWatch = new zt::commission::BlockWatch(provider, blocks, known);
-    connect(blockWatch, &zt::commission::BlockWatch::complete, this, std::move(then));
+    awaitedRead = {blocks, 0, std::move(then)};
+}
+
+void MainWindow::answerAwaitedRead(int blocks)
+{
+    awaitedRead.arrived |= blocks;
+    if (!awaitedRead.then || (awaitedRead.arrived & awaitedRead.blocks) != awaitedRead.blocks)
+        return;
+    const auto then = std::move(awaitedRead.then);
+    awaitedRead = {};
+    then(link->module());
 }
 
 // After the write-from-file sequence: its re-read tells what the module took.
 void MainWindow::verifyFileWrite()
 {
-    if (!provider)
+    if (!link->isOpen())
         return;
     afterNextRead(ModuleState::Configuration, [this](const ModuleState &state) {
         const auto differences = zt::commission::differences(zt::commission::settingsOf(state), lastFileWritten.settings);
@@ -118,7 +119,7 @@ void MainWindow::on_action_file_report_triggered()
         line.port = linePort;
         input.port = zt::line::describeWithPort(line);
         input.state = state;
-        if (lastFileWritten.on == provider) {
+        if (lastFileWritten.on == link->lineNumber()) {
             input.settingsFile = lastFileWritten.path;
             input.differences = zt::commission::differences(zt::commission::settingsOf(state), lastFileWritten.settings);
         }
@@ -129,5 +130,5 @@ void MainWindow::on_action_file_report_triggered()
             prompts->critical(this, msg::ErrorTitle, msg::ReportFailed.arg(path, error));
     });
     // The whole chain from the identification on, then the next poll.
-    requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);
+    link->identify();
 }

@@ -6,10 +6,8 @@
 
 #include "channels/calibration.h"
 #include "messages.h"
-#include "modbus/rtuprovider.h"
+#include "link/modulelink.h"
 #include "userprompts.h"
-
-#include <QTimer>
 
 namespace {
 constexpr int PollMs = 700;
@@ -35,17 +33,17 @@ void MainWindow::calibrate(int channel, bool gain)
     // The module measures its input while it calibrates; the first step of
     // the usual order keeps the line quiet from the question on.
     if (channel == 0 && !gain)
-        pollTimer->stop();
+        link->stopPolling();
     if (!prompts->question(this, msg::CalibrationTitle, QCoreApplication::translate("zt::calibration", step.question))) {
         if (isConnected())
-            pollTimer->start(PollMs);
+            link->startPolling(PollMs);
         return;
     }
     // The link may have gone while the question was open: then nothing is
     // sent and no completion is awaited.
-    if (!provider || !provider->opened || isOffline())
+    if (!link->isOpen() || isOffline())
         return;
-    expectCompletion(WriteNewValueZT(QModbusDataUnit::HoldingRegisters, step.address, 1, 0), Completion::Calibrated);
+    expectCompletion(WriteNewValueZT(zt::link::Purpose::Calibration, step.address, 0), Completion::Calibrated);
 }
 
 void MainWindow::on_tabWidget_currentChanged(int)

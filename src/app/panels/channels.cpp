@@ -11,6 +11,7 @@
 #include "channels/options.h"
 #include "channels/ranges.h"
 #include "channels/rs485codes.h"
+#include "link/modulelink.h"
 #include "module/codec.h"
 #include "module/registers.h"
 
@@ -22,8 +23,8 @@
 
 namespace {
 
+using zt::link::Purpose;
 using zt::ranges::LimitVerdict;
-constexpr auto Holding = QModbusDataUnit::HoldingRegisters;
 constexpr int SettleMs = 1000;
 
 // Each arrow key or wheel step on a closed list moves its row by one and emits
@@ -126,7 +127,7 @@ chtext::Text refusalFor(LimitVerdict verdict)
 void MainWindow::chooseThermocouple(int channel, int row)
 {
     if (row >= 0 && row < zt::ranges::ThermocoupleCount)  // the code is the row
-        WriteNewValueZT(Holding, zt::reg::range(channel), 1, quint16(row));
+        WriteNewValueZT(Purpose::Option, zt::reg::range(channel), quint16(row));
     setHitsText();
 }
 
@@ -135,13 +136,13 @@ void MainWindow::chooseRtdSensor(int channel, const QString &text)
     const int code = zt::ranges::rtdCodeFromText(text);
     setHitsText();
     if (code != 0)
-        WriteNewValueZT(Holding, zt::reg::range(channel), 1, quint16(code));
+        WriteNewValueZT(Purpose::Option, zt::reg::range(channel), quint16(code));
 }
 
 void MainWindow::chooseWiring(int channel, int row)
 {
     if (row >= 0 && row < zt::ranges::WiringCount)
-        WriteNewValueZT(Holding, zt::reg::wiring(channel), 1, zt::ranges::wiringCodeOfRow(row));
+        WriteNewValueZT(Purpose::Option, zt::reg::wiring(channel), zt::ranges::wiringCodeOfRow(row));
     setHitsText();
 }
 
@@ -166,13 +167,13 @@ void MainWindow::setLimit(int channel, Limit which)
     // Set: from now on a read may show the module's value in the edit again.
     edit->setModified(false);
     const int address = which == Limit::Upper ? zt::reg::limitMax(channel) : zt::reg::limitMin(channel);
-    expectCompletion(WriteNewValueZT(Holding, address, 1, zt::encodeInt16(check.value)), Completion::Written);
+    expectCompletion(WriteNewValueZT(Purpose::Limit, address, zt::encodeInt16(check.value)), Completion::Written);
 }
 
 void MainWindow::sendPLimitCommand(int channel, Limit which)
 {
     const int address = which == Limit::Upper ? zt::reg::pLimitCommandMax(channel) : zt::reg::pLimitCommandMin(channel);
-    expectCompletion(WriteNewValueZT(Holding, address, 1, 0), Completion::Written);
+    expectCompletion(WriteNewValueZT(Purpose::Limit, address, 0), Completion::Written);
 }
 
 // What the user has typed and not set stays: a re-read 3 s after some other
@@ -197,7 +198,7 @@ void MainWindow::forgetTypedLimits()
 
 void MainWindow::writeInversion()
 {
-    WriteNewValueZT(Holding, zt::reg::Inversion, 1,
+    WriteNewValueZT(Purpose::Option, zt::reg::Inversion,
                     zt::options::inversionWord(isChecked(ui->CHB_INV_CH0), isChecked(ui->CHB_INV_CH1)));
 }
 
@@ -218,7 +219,7 @@ void MainWindow::showInversionWord(quint16 word)
         box->setChecked(inversion.inverted[ch]);
     }
     if (changed)
-        WriteNewValueZT(Holding, zt::reg::Inversion, 1, word);
+        WriteNewValueZT(Purpose::Echo, zt::reg::Inversion, word);
 }
 
 // One switch serves both channels, so the other box follows; its own handler
@@ -226,7 +227,7 @@ void MainWindow::showInversionWord(quint16 word)
 void MainWindow::writeColdJunction(int channel)
 {
     const bool on = isChecked(channelWidget<QCheckBox>("CHB_TI_CH%1", channel));
-    WriteNewValueZT(Holding, zt::reg::ColdJunction, 1, zt::options::switchWord(on));
+    WriteNewValueZT(Purpose::Option, zt::reg::ColdJunction, zt::options::switchWord(on));
     channelWidget<QCheckBox>("CHB_TI_CH%1", 1 - channel)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
 }
 
@@ -243,9 +244,12 @@ void MainWindow::showRs485Settings(int address, quint16 speedCode, quint16 forma
         else
             new ClosedListSteps(box, [this, list] { writeRs485Choice(list); });
     }
+    const QHash<int, LineWrite> offered = lineWrites;
     ui->NumB_ADR->setValue(address);
     ui->CB_RS485Speed->setCurrentIndex(zt::rs485::speedRowOfCode(speedCode));
     ui->CB_RS485Parametrs->setCurrentIndex(zt::rs485::formatRowOfCode(formatCode));
+    // Written back as read: the module's own line, nothing to follow.
+    lineWrites = offered;
 }
 
 void MainWindow::rs485ListChanged(Rs485List list)
@@ -266,8 +270,7 @@ void MainWindow::writeRs485Choice(Rs485List list)
         return;
     const int address = speed ? zt::reg::PlbSpeed : zt::reg::PlbFormat;
     const quint16 code = speed ? zt::rs485::speedCodeOfRow(row) : zt::rs485::formatCodeOfRow(row);
-    WriteNewValueZT(Holding, address, 1, code);
-    offerLineChange(address, code);
+    offerLineChange(WriteNewValueZT(Purpose::LineChange, address, code), address, code);
 }
 
 // The form's slots.
@@ -306,13 +309,13 @@ void MainWindow::on_CHB_TI_CH1_stateChanged(int) { writeColdJunction(1); }
 
 void MainWindow::on_CHB_AI_FAST_CH0_stateChanged(int)
 {
-    WriteNewValueZT(Holding, zt::reg::FastConversion0, 1, zt::options::switchWord(isChecked(ui->CHB_AI_FAST_CH0)));
+    WriteNewValueZT(Purpose::Option, zt::reg::FastConversion0, zt::options::switchWord(isChecked(ui->CHB_AI_FAST_CH0)));
 }
 
 void MainWindow::on_BT_Set_RS_Settings_clicked()
 {
-    WriteNewValueZT(Holding, zt::reg::PlbAddress, 1, quint16(ui->NumB_ADR->value()));
-    offerLineChange(zt::reg::PlbAddress, quint16(ui->NumB_ADR->value()));
+    const quint16 address = quint16(ui->NumB_ADR->value());
+    offerLineChange(WriteNewValueZT(Purpose::LineChange, zt::reg::PlbAddress, address), zt::reg::PlbAddress, address);
 }
 
 void MainWindow::on_CB_RS485Speed_currentIndexChanged(int) { rs485ListChanged(Rs485List::Speed); }

@@ -4,25 +4,17 @@
 #include "ui_mainwindow.h"
 
 #include "messages.h"
-#include "module/registers.h"
+#include "link/modulelink.h"
 #include "userprompts.h"
-
-#include <QTimer>
-
-namespace {
-constexpr int PollMs = 700;
-} // namespace
 
 void MainWindow::on_action_demo()
 {
     if (ui->action_demo->isChecked()) {
         if (!prompts->question(this, msg::OfflineTitle, msg::OfflineQuestion)) {
             ui->action_demo->setChecked(false);
-            // A poll tick while the question was open found the mode on.
-            if (isConnected())
-                pollTimer->start(PollMs);
             return;
         }
+        link->stopPolling();
         abortFileWrite(msg::AbortOffline);
         forgetTypedLimits();
         ui->CB_Modul_name->setEnabled(true);
@@ -38,8 +30,6 @@ void MainWindow::on_action_demo()
     ui->BT_Open_Connect->setEnabled(true);
     // A module still on the line is identified again, so that the form shows
     // it and polling resumes.
-    if (isConnected() && provider) {
-        requestBlock(QModbusDataUnit::HoldingRegisters, zt::reg::IdentBlock, zt::reg::IdentCount);
-        armWatchdog();
-    }
+    if (isConnected())
+        link->identify();
 }

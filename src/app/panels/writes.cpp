@@ -8,7 +8,7 @@
 
 #include "messages.h"
 #include "modbus/logging.h"
-#include "modbus/rtuprovider.h"
+#include "link/modulelink.h"
 #include "module/catalogue.h"
 #include "module/registers.h"
 #include "settings/filewrite.h"
@@ -18,27 +18,24 @@
 #include <QCloseEvent>
 #include <QTimer>
 
+using zt::link::Purpose;
+
 namespace {
 constexpr int RereadAfterWriteMs = 3000;
 constexpr int RereadAfterFileMs = 500;
 } // namespace
 
-int MainWindow::WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStartAddress,
-                                ushort newValueCount, ushort data)
+int MainWindow::WriteNewValueZT(zt::link::Purpose purpose, int address, quint16 value)
 {
     if (isOffline()) {
         onShowStatus(msg::OfflineNoTransfer);
         return 0;
     }
     // No line: nothing to send and no answer to wait for.
-    if (!provider || !provider->opened)
+    if (!link->isOpen())
         return 0;
-    pollTimer->stop();
-    QModbusDataUnit unit(type, newStartAddress, newValueCount);
-    unit.setValue(0, data);
-    ++writesInFlight;
-    const int request = provider->writeUnit(unit);
-    armWatchdog();
+    link->stopPolling(); // until the re-read's chain ends
+    const int request = link->write(purpose, address, {value});
     // One re-read after a burst of writes: each would otherwise start a read
     // chain of its own, all running at once.
     if (!loadFromFile)
@@ -46,26 +43,25 @@ int MainWindow::WriteNewValueZT(QModbusDataUnit::RegisterType type, int newStart
     return request;
 }
 
-void MainWindow::onWriteDataEnd()
+void MainWindow::onWriteDataEnd(int request, zt::link::Purpose purpose, zt::link::WriteOutcome outcome)
 {
-    watchdogTimer->stop();
-    writesInFlight = qMax(0, writesInFlight - 1);
-    if (!provider)
+    // Writes pending when the link ended: its end tells why.
+    if (!link->isOpen())
         return;
-    const int request = provider->lastWriteRequest();
-    const bool confirmed = provider->lastWriteConfirmed();
-    noteFileWriteEnd(request, confirmed);
-    // A refused write is reported by the error that follows; it shows no
-    // completion, and the error clears what was pending.
-    if (!confirmed) {
-        completions.remove(request);
+    if (outcome.kind != zt::link::WriteOutcome::Confirmed) {
+        const QString failure = link->failureText();
+        disconnectFromModule();
+        reportFailedWrite(outcome.code, failure);
         return;
     }
+    noteFileWriteEnd(request);
     showCompletion(request);
+    if (purpose == zt::link::Purpose::LineChange)
+        followLineWrite(request);
 
-    if (fileWrite && fileWrite->closing && writesInFlight == 0)
+    if (fileWrite && fileWrite->closing && link->pendingWrites() == 0)
         close();
-    else if (fileWrite && fileWrite->allSent && writesInFlight == 0)
+    else if (fileWrite && fileWrite->allSent && link->pendingWrites() == 0)
         finishFileWrite();
 }
 
@@ -97,18 +93,18 @@ void MainWindow::showCompletion(int request)
 void MainWindow::clearPendingMessages()
 {
     completions.clear();
-    writesInFlight = 0;
+    lineWrites.clear();
 }
 
 void MainWindow::on_BT_MODUL_RESET_clicked()
 {
-    expectCompletion(WriteNewValueZT(QModbusDataUnit::HoldingRegisters, zt::reg::Reboot, 1, zt::reg::RebootKey),
+    expectCompletion(WriteNewValueZT(Purpose::Reboot, zt::reg::Reboot, zt::reg::RebootKey),
                      Completion::Rebooted);
 }
 
 void MainWindow::on_BT_MODUL_DEFAULT_clicked()
 {
-    expectCompletion(WriteNewValueZT(QModbusDataUnit::HoldingRegisters, zt::reg::FactoryReset, 1, zt::reg::FactoryResetKey),
+    expectCompletion(WriteNewValueZT(Purpose::Reset, zt::reg::FactoryReset, zt::reg::FactoryResetKey),
                      Completion::Reset);
 }
 
@@ -151,10 +147,10 @@ void MainWindow::on_BT_Set_Settings_clicked()
         return;
     }
 
-    pollTimer->stop();
+    link->stopPolling();
     rereadTimer->stop();  // the sequence ends with a re-read of its own
     loadFromFile = true;
-    lastFileWritten = {ui->ED_FileName->text(), file, provider};
+    lastFileWritten = {ui->ED_FileName->text(), file, link->lineNumber()};
     fileWrite = std::make_unique<FileWrite>();
     fileWrite->steps = zt::filewrite::plan(file);
     setFileWriteControlsEnabled(false);
@@ -165,7 +161,7 @@ void MainWindow::fileWriteStep()
 {
     if (!fileWrite)
         return;
-    if (!provider || !provider->opened) {
+    if (!link->isOpen()) {
         abortFileWrite(msg::AbortLinkClosed);
         return;
     }
@@ -175,13 +171,13 @@ void MainWindow::fileWriteStep()
     }
     const zt::filewrite::Step step = fileWrite->steps.at(fileWrite->next++);
     if (step.write)
-        fileWrite->sent.insert(WriteNewValueZT(QModbusDataUnit::HoldingRegisters, step.address, 1, step.value), step.address);
+        fileWrite->sent.insert(WriteNewValueZT(Purpose::FileStep, step.address, step.value), step.address);
     if (fileWrite->next < fileWrite->steps.size()) {
         fileWriteTimer->start(step.nextAfterMs);
         return;
     }
     fileWrite->allSent = true;
-    if (writesInFlight == 0)
+    if (link->pendingWrites() == 0)
         finishFileWrite();
 }
 
@@ -190,9 +186,9 @@ bool MainWindow::fileWriteRunning() const
     return fileWrite != nullptr;
 }
 
-void MainWindow::noteFileWriteEnd(int request, bool confirmed)
+void MainWindow::noteFileWriteEnd(int request)
 {
-    if (fileWrite && confirmed && fileWrite->sent.contains(request))
+    if (fileWrite && fileWrite->sent.contains(request))
         fileWrite->landed.insert(fileWrite->sent.value(request));
 }
 
@@ -236,7 +232,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         fileWriteTimer->stop();
         fileWrite->closing = true;
     }
-    if (fileWrite && writesInFlight > 0) {
+    if (fileWrite && link->pendingWrites() > 0) {
         event->ignore();  // onWriteDataEnd() or the failure closes again
         return;
     }
