@@ -6,7 +6,7 @@
 //   bench_trend [seconds per span] [picture.png]
 
 #include "app/process/trendloader.h"
-#include "trendwindow/trendwindow.h"
+#include "app/trendwindow/trendwindow.h"
 #include "app/userprompts.h"
 #include "benchutil.h"
 #include "module/catalogue.h"

@@ -261,6 +261,9 @@ private:
     // Line settings, the module search, and why a module did not answer
     // (linesettings.cpp, modulesearch.cpp, lineanswer.cpp).
     bool portReady(const QString &name);
+    // The line a search or a sweep goes over, the connection ended first;
+    // false when there is none (offline, or the chosen port is not ready).
+    bool lineToSweep(zt::line::LineSettings *line);
     void setUpLineSettings();
     void editLineSettings();
     void searchModule();

@@ -58,6 +58,21 @@ void MainWindow::on_BT_Open_Connect_clicked()
     }
 }
 
+bool MainWindow::lineToSweep(zt::line::LineSettings *line)
+{
+    if (isOffline()) {
+        prompts->critical(this, msg::ErrorTitle, msg::OfflineNoTransfer);
+        return false;
+    }
+    if (isConnected())
+        disconnectFromModule();
+    *line = lineSettings;
+    if (line->isTcp())
+        return true;
+    line->port = ui->cbPorts->currentText();
+    return portReady(line->port);
+}
+
 // Whether the chosen port can be tried at all; says why not.
 bool MainWindow::portReady(const QString &name)
 {

@@ -15,18 +15,9 @@
 void MainWindow::listModules()
 {
     using zt::line::ModuleScan;
-    if (isOffline()) {
-        prompts->critical(this, msg::ErrorTitle, msg::OfflineNoTransfer);
+    zt::line::LineSettings line;
+    if (!lineToSweep(&line))
         return;
-    }
-    if (isConnected())
-        disconnectFromModule();
-    zt::line::LineSettings line = lineSettings;
-    if (!line.isTcp()) {
-        line.port = ui->cbPorts->currentText();
-        if (!portReady(line.port))
-            return;
-    }
 
     auto *dialog = new ModuleListDialog(zt::line::MinAddress, zt::line::MaxAddress, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

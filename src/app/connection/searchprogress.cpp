@@ -16,18 +16,9 @@
 void MainWindow::searchModule()
 {
     using zt::line::ModuleSearch;
-    if (isOffline()) {
-        prompts->critical(this, msg::ErrorTitle, msg::OfflineNoTransfer);
+    zt::line::LineSettings line;
+    if (!lineToSweep(&line))
         return;
-    }
-    if (isConnected())
-        disconnectFromModule();
-    zt::line::LineSettings line = lineSettings;
-    if (!line.isTcp()) {
-        line.port = ui->cbPorts->currentText();
-        if (!portReady(line.port))
-            return;
-    }
     auto *search = new ModuleSearch(this);
     auto *progress = new QProgressDialog(this);
     progress->setWindowTitle(msg::SearchTitle);

@@ -8,7 +8,7 @@
 #include "app/process/trendloader.h"
 #include "userprompts.h"
 #include "trend/samplering.h"
-#include "trendwindow/trendtexts.h"
+#include "app/trendwindow/trendtexts.h"
 
 #include <QDateTime>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "trendwindow/trendview.h"
+#include "app/trendwindow/trendview.h"
 
 class UserPrompts;
 
