@@ -19,6 +19,8 @@
 namespace {
 constexpr auto LastStartKey = "DateLastUpdata";
 constexpr auto TimeStampFormat = "yyyy-MM-dd HH:mm:ss:zzz";
+constexpr int RereadAfterWritesMs = 3000;
+constexpr int RereadAfterFileMs = 500;
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -41,6 +43,10 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(link, &zt::link::ModuleLink::liveValues, this, &MainWindow::showLiveValues);
     connect(link, &zt::link::ModuleLink::writeFinished, this, &MainWindow::onWriteDataEnd);
     connect(link, &zt::link::ModuleLink::linkEnded, this, &MainWindow::onLinkEnded);
+    connect(link, &zt::link::ModuleLink::fileWriteFinished, this,
+            [this](zt::link::FileOutcome outcome, int confirmed) { onFileWriteFinished(outcome, confirmed); });
+    // One re-read for a burst of writes, and a quicker one after a file's steps.
+    link->setReread(zt::commission::ModuleState::Config, RereadAfterWritesMs, RereadAfterFileMs);
 
     ui = new Ui::MainWindow;
     ui->setupUi(this);
@@ -79,14 +85,6 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     languages->menuAction()->setFont(ui->action_demo->font());
     for (QAction *action : languages->actions())
         action->setFont(ui->action_demo->font());
-
-    rereadTimer = new QTimer(this);
-    rereadTimer->setSingleShot(true);
-    connect(rereadTimer, &QTimer::timeout, this, &MainWindow::on_time_request);
-
-    fileWriteTimer = new QTimer(this);
-    fileWriteTimer->setSingleShot(true);
-    connect(fileWriteTimer, &QTimer::timeout, this, &MainWindow::fileWriteStep);
 
     if (!options.settingsFile.isEmpty()) {
         ui->action_demo->setChecked(true); // no question: the user asked for the file

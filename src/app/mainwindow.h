@@ -28,6 +28,7 @@ namespace zt::link {
 class ModuleLink;
 enum class Purpose;
 enum class Reason;
+enum class FileOutcome;
 struct WriteOutcome;
 }
 
@@ -74,8 +75,7 @@ public:
     ~MainWindow() override;
 
     // Plain functions, not slots: their names would send the form's
-    // by-name connection looking for widgets called "time" and "action".
-    void on_time_request();
+    // by-name connection looking for widgets called "action".
     void on_action_demo();
     void on_action_cal_show();
 
@@ -191,17 +191,14 @@ private:
     void calibrate(int channel, bool gain);
 
     // Writing a settings file to the module, step by step.
-    void fileWriteStep();
-    void finishFileWrite();
-    void abortFileWrite(const QString &reason);
+    void onFileWriteFinished(zt::link::FileOutcome outcome, int confirmed);
     void setFileWriteControlsEnabled(bool enabled);
     bool fileWriteRunning() const;
     void clearPendingMessages();
     enum class Completion { Written, Calibrated, Rebooted, Reset };
     void expectCompletion(int request, Completion message);
     void showCompletion(int request);
-    void noteFileWriteEnd(int request); // confirmed
-    void logInterruptedFileWrite() const;
+    void logInterruptedFileWrite(int confirmed) const;
     void forgetTypedLimits();
 
 protected:
@@ -235,7 +232,6 @@ private:
     QDateTime lastUpdate;
     QStatusBar *statusBarWidget = nullptr;
     QHash<int, Completion> completions;  // by the write whose confirmation shows it
-    bool loadFromFile = false;
     Ui::MainWindow *ui = nullptr;
     zt::link::ModuleLink *link = nullptr;
     quint16 moduleCode = 0;
@@ -244,17 +240,7 @@ private:
     AboutDialog *aboutDialog = nullptr;
 
     QStringList namedPorts;
-    struct FileWrite {
-        QVector<zt::filewrite::Step> steps;
-        int next = 0;          // the step the timer runs next
-        bool allSent = false;  // the last step ran; its confirmation ends the sequence
-        bool closing = false;  // the window closes once the write in flight has ended
-        QHash<int, int> sent;  // the register of each write the steps sent
-        QSet<int> landed;      // registers whose write the module confirmed
-    };
-    std::unique_ptr<FileWrite> fileWrite;  // the sequence in progress, if any
-    QTimer *fileWriteTimer = nullptr;
-    QTimer *rereadTimer = nullptr;  // the configuration re-read after writes
+    bool closeAfterFileWrite = false; // once the file's step on its way has ended
     UserPrompts *prompts = nullptr;
     PortEnumerator *portEnumerator = nullptr;
 

@@ -27,6 +27,8 @@ ModuleLink::ModuleLink(QObject *parent)
     connect(&pollTimer, &QTimer::timeout, this, &ModuleLink::pollTick);
     stepPause.setSingleShot(true);
     connect(&stepPause, &QTimer::timeout, this, &ModuleLink::nextStep);
+    rereadTimer.setSingleShot(true);
+    connect(&rereadTimer, &QTimer::timeout, this, [this] { read(reread.blocks); });
 }
 
 ModuleLink::~ModuleLink()
@@ -101,6 +103,9 @@ int ModuleLink::write(Purpose purpose, int address, const QVector<quint16> &valu
     if (!provider || values.isEmpty())
         return 0;
     const int number = ++writesNumbered;
+    // A file's steps end with a re-read of their own.
+    if (reread.blocks && !file.running)
+        rereadTimer.start(reread.quietMs);
     enqueue({QModbusDataUnit(QModbusDataUnit::HoldingRegisters, address, values), true, number, purpose});
     updateState();
     return number;
@@ -111,7 +116,25 @@ void ModuleLink::writeFile(const QVector<filewrite::Step> &steps)
     if (!provider || file.running)
         return;
     file = FileJob{true, steps};
+    // A re-read between the steps would show a half-written module.
+    rereadTimer.stop();
     nextStep();
+}
+
+void ModuleLink::stopFile()
+{
+    if (!file.running)
+        return;
+    file.stopAsked = true;
+    if (!file.inFlight)
+        finishFile(FileOutcome::Stopped);
+}
+
+void ModuleLink::setReread(int blocks, int quietMs, int afterFileMs)
+{
+    reread = {blocks, quietMs, afterFileMs};
+    if (!blocks)
+        rereadTimer.stop();
 }
 
 void ModuleLink::startPolling(int ms)
@@ -125,6 +148,7 @@ void ModuleLink::startPolling(int ms)
 void ModuleLink::stopPolling()
 {
     pollTimer.stop();
+    rereadTimer.stop();
     updateState();
 }
 
@@ -260,7 +284,12 @@ void ModuleLink::fileStepEnded(const WriteOutcome &outcome)
     file.inFlight = false;
     switch (outcome.kind) {
     case WriteOutcome::Confirmed:
-        stepPause.start(file.steps.at(file.next++).nextAfterMs);
+        if (file.stopAsked) {
+            ++file.next;
+            finishFile(FileOutcome::Stopped);
+        } else {
+            stepPause.start(file.steps.at(file.next++).nextAfterMs);
+        }
         break;
     case WriteOutcome::Refused: finishFile(FileOutcome::Refused, outcome.code); break;
     case WriteOutcome::Unconfirmed:
@@ -275,6 +304,8 @@ void ModuleLink::finishFile(FileOutcome outcome, int code)
     // A refused step was answered: not taken. Any other one on its way may have been.
     const int sent = confirmed + (file.inFlight || outcome == FileOutcome::Unconfirmed ? 1 : 0);
     file = FileJob();
+    if (outcome == FileOutcome::Done && reread.blocks)
+        rereadTimer.start(reread.afterFileMs);
     emit fileWriteFinished(outcome, confirmed, sent, code);
     updateState();
 }
@@ -292,6 +323,7 @@ void ModuleLink::end(Reason reason, int code)
         endFailure = line::tcpFailureText(lineSettings, line::TcpFailure::NoAnswer);
     watchdog.stop();
     pollTimer.stop();
+    rereadTimer.stop();
     RtuProvider *old = provider;
     provider = nullptr;
     old->disconnect(this);

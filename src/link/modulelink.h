@@ -120,10 +120,21 @@ public:
     void writeFile(const QVector<filewrite::Step> &steps);
     // Asked before every step of a file; true ends it with FileOutcome::Stopped.
     void setStopCheck(std::function<bool()> check) { stopCheck = std::move(check); }
+    // Ends the file's steps with FileOutcome::Stopped: at once between steps,
+    // or once the step on its way has its outcome.
+    void stopFile();
+    bool isWritingFile() const { return file.running; }
+
+    // The blocks read again after writes: `quietMs` after the last of a
+    // burst (one re-read for them all, not one per write), and `afterFileMs`
+    // after a settings file's steps are all confirmed. No blocks: none (the
+    // default).
+    void setReread(int blocks, int quietMs, int afterFileMs);
 
     // The live values at once and every `ms`, a tick skipped while a live
     // read is still pending or a file is being written.
     void startPolling(int ms);
+    // Stops the reads the link makes of its own accord: the poll, and a re-read due.
     void stopPolling();
 
     State state() const { return shown; }
@@ -160,6 +171,12 @@ private:
         int next = 0;   // the step going out or due
         int number = 0; // the write of the step in flight
         bool inFlight = false;
+        bool stopAsked = false;
+    };
+    struct Reread {
+        int blocks = 0;
+        int quietMs = 0;
+        int afterFileMs = 0;
     };
 
     void enqueue(const Request &request);
@@ -198,10 +215,12 @@ private:
     commission::ModuleState decoded;
     FileJob file;
     std::function<bool()> stopCheck;
+    Reread reread;
 
     QTimer watchdog;
     QTimer pollTimer;
     QTimer stepPause;
+    QTimer rereadTimer;
     State shown = State::Idle;
 };
 

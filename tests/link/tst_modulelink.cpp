@@ -62,6 +62,7 @@ private slots:
     void outcomeToRequester();
     void ends_data();
     void ends();
+    void fileStopsAtItsStepAndWritesRereadOnce();
 };
 
 // Writes of several purposes asked for while a read is pending go out after
@@ -163,6 +164,34 @@ void tst_ModuleLink::ends()
     QCOMPARE(seen.kinds, kinds);
     QCOMPARE(seen.states.last(), State::Idle);
     QVERIFY(!link.isOpen());
+}
+
+// A file stopped with its first step on the way ends once that step is
+// confirmed, sending no other; a burst of writes is read back once, after it.
+void tst_ModuleLink::fileStopsAtItsStepAndWritesRereadOnce()
+{
+    SimFixture sim;
+    QVERIFY2(sim.start("ZT-2TI-2AO"), qPrintable(sim.errorString()));
+    ModuleLink link;
+    QStringList files; // outcome, confirmed, sent
+    connect(&link, &ModuleLink::fileWriteFinished, [&](FileOutcome o, int confirmed, int sent) {
+        files << QString("%1 %2 %3").arg(int(o)).arg(confirmed).arg(sent);
+    });
+    QVERIFY(link.open(lineOf(sim)));
+    link.writeFile({{true, zt::reg::LimitMin0, 5, 50}, {true, zt::reg::LimitMin0 + 1, 6, 0}});
+    link.stopFile();
+    QTRY_COMPARE(files.size(), 1);
+    QCOMPARE(files.at(0), QString("%1 1 1").arg(int(FileOutcome::Stopped)));
+    QCOMPARE(sim.acceptedWrites().size(), 1);
+
+    link.setReread(ModuleState::Config, 200, 0);
+    QSignalSpy reads(&link, &ModuleLink::blocksRead);
+    link.write(Purpose::Limit, zt::reg::LimitMin0, {7});
+    link.write(Purpose::Limit, zt::reg::LimitMin0 + 1, {8});
+    QTRY_COMPARE(reads.size(), 1);
+    QTest::qWait(400);
+    QCOMPARE(reads.size(), 1);
+    QCOMPARE(reads.at(0).at(0).toInt(), int(ModuleState::Config));
 }
 
 QTEST_GUILESS_MAIN(tst_ModuleLink)

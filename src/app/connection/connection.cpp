@@ -139,15 +139,13 @@ void MainWindow::disconnectFromModule()
 {
     ui->BT_Open_Connect->setText(msg::Connect);
     lineStatus->clear();
-    rereadTimer->stop();
-    link->close();
+    link->close(); // a file being written says it was cut short
     // What was pending belonged to this connection: no later write of another
     // one may report it.
     clearPendingMessages();
     awaitedRead = {};
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
-    abortFileWrite(msg::AbortLinkClosed);
     stopCsvLog(msg::AbortLinkClosed);
 }
 
@@ -192,10 +190,3 @@ void MainWindow::reportFailedWrite(int exceptionCode, const QString &failure)
     prompts->critical(this, msg::ErrorTitle, text);
 }
 
-void MainWindow::on_time_request()
-{
-    // Scheduled before offline mode was switched on: nothing goes out now.
-    if (isOffline())
-        return;
-    link->read(ModuleState::Config);
-}

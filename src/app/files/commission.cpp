@@ -98,7 +98,7 @@ void MainWindow::on_action_file_compare_triggered()
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });
-    on_time_request();
+    link->read(ModuleState::Config); // the chain goes on from there
 }
 
 void MainWindow::on_action_file_report_triggered()

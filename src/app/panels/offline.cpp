@@ -15,7 +15,7 @@ void MainWindow::on_action_demo()
             return;
         }
         link->stopPolling();
-        abortFileWrite(msg::AbortOffline);
+        link->stopFile(); // says so once the step on its way has ended
         forgetTypedLimits();
         ui->CB_Modul_name->setEnabled(true);
         ui->BT_Open_Connect->setEnabled(false);

@@ -20,27 +20,14 @@
 
 using zt::link::Purpose;
 
-namespace {
-constexpr int RereadAfterWriteMs = 3000;
-constexpr int RereadAfterFileMs = 500;
-} // namespace
-
 int MainWindow::WriteNewValueZT(zt::link::Purpose purpose, int address, quint16 value)
 {
     if (isOffline()) {
         onShowStatus(msg::OfflineNoTransfer);
         return 0;
     }
-    // No line: nothing to send and no answer to wait for.
-    if (!link->isOpen())
-        return 0;
     link->stopPolling(); // until the re-read's chain ends
-    const int request = link->write(purpose, address, {value});
-    // One re-read after a burst of writes: each would otherwise start a read
-    // chain of its own, all running at once.
-    if (!loadFromFile)
-        rereadTimer->start(RereadAfterWriteMs);
-    return request;
+    return link->write(purpose, address, {value});
 }
 
 void MainWindow::onWriteDataEnd(int request, zt::link::Purpose purpose, zt::link::WriteOutcome outcome)
@@ -54,15 +41,9 @@ void MainWindow::onWriteDataEnd(int request, zt::link::Purpose purpose, zt::link
         reportFailedWrite(outcome.code, failure);
         return;
     }
-    noteFileWriteEnd(request);
     showCompletion(request);
     if (purpose == zt::link::Purpose::LineChange)
         followLineWrite(request);
-
-    if (fileWrite && fileWrite->closing && link->pendingWrites() == 0)
-        close();
-    else if (fileWrite && fileWrite->allSent && link->pendingWrites() == 0)
-        finishFileWrite();
 }
 
 // The box that says a command was done belongs to the module's answer to
@@ -148,109 +129,69 @@ void MainWindow::on_BT_Set_Settings_clicked()
     }
 
     link->stopPolling();
-    rereadTimer->stop();  // the sequence ends with a re-read of its own
-    loadFromFile = true;
     lastFileWritten = {ui->ED_FileName->text(), file, link->lineNumber()};
-    fileWrite = std::make_unique<FileWrite>();
-    fileWrite->steps = zt::filewrite::plan(file);
     setFileWriteControlsEnabled(false);
-    fileWriteStep();
-}
-
-void MainWindow::fileWriteStep()
-{
-    if (!fileWrite)
-        return;
-    if (!link->isOpen()) {
-        abortFileWrite(msg::AbortLinkClosed);
-        return;
-    }
-    if (isOffline()) {
-        abortFileWrite(msg::AbortOffline);
-        return;
-    }
-    const zt::filewrite::Step step = fileWrite->steps.at(fileWrite->next++);
-    if (step.write)
-        fileWrite->sent.insert(WriteNewValueZT(Purpose::FileStep, step.address, step.value), step.address);
-    if (fileWrite->next < fileWrite->steps.size()) {
-        fileWriteTimer->start(step.nextAfterMs);
-        return;
-    }
-    fileWrite->allSent = true;
-    if (link->pendingWrites() == 0)
-        finishFileWrite();
+    link->writeFile(zt::filewrite::plan(file)); // ends with a re-read of its own
 }
 
 bool MainWindow::fileWriteRunning() const
 {
-    return fileWrite != nullptr;
+    return link->isWritingFile();
 }
 
-void MainWindow::noteFileWriteEnd(int request)
+void MainWindow::onFileWriteFinished(zt::link::FileOutcome outcome, int confirmed)
 {
-    if (fileWrite && fileWrite->sent.contains(request))
-        fileWrite->landed.insert(fileWrite->sent.value(request));
-}
-
-void MainWindow::finishFileWrite()
-{
-    fileWrite.reset();
-    loadFromFile = false;
-    // The module now holds the file's limits, whatever was typed before.
-    forgetTypedLimits();
     setVis();
-    rereadTimer->start(RereadAfterFileMs);
-    verifyFileWrite();  // "Запись настроек завершена" once the re-read shows the file
-}
-
-void MainWindow::abortFileWrite(const QString &reason)
-{
-    if (!fileWrite)
-        return;
-    fileWriteTimer->stop();
-    const bool closing = fileWrite->closing;
-    if (closing)
-        logInterruptedFileWrite();
-    fileWrite.reset();
-    loadFromFile = false;
-    setVis();
-    if (closing)
-        close();
-    else
+    if (outcome == zt::link::FileOutcome::Done) {
+        // The module now holds the file's limits, whatever was typed before.
+        forgetTypedLimits();
+        verifyFileWrite();  // "Запись настроек завершена" once the re-read shows the file
+    } else if (closeAfterFileWrite) {
+        logInterruptedFileWrite(confirmed);
+        // Inside closeEvent() when no step was on its way: that close goes on.
+        QTimer::singleShot(0, this, [this] {
+            if (isVisible())
+                close();
+        });
+    } else {
+        // Stopped only by offline mode; a refused or unanswered step ends the link first.
+        const QString reason = outcome == zt::link::FileOutcome::Stopped ? msg::AbortOffline : msg::AbortLinkClosed;
         prompts->critical(this, msg::ErrorTitle, msg::FileWriteAborted.arg(reason));
+    }
 }
 
 // Closing while a file is being written: the write in flight ends first, the
 // steps after it are not sent, and the log tells what the module took.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (fileWrite && !fileWrite->closing) {
+    if (fileWriteRunning() && !closeAfterFileWrite) {
         if (!prompts->question(this, msg::SettingsTitle, msg::FileWriteCloseQuestion)) {
             event->ignore();
             return;
         }
-        fileWriteTimer->stop();
-        fileWrite->closing = true;
+        closeAfterFileWrite = true;
+        link->stopFile();
     }
-    if (fileWrite && link->pendingWrites() > 0) {
-        event->ignore();  // onWriteDataEnd() or the failure closes again
+    if (fileWriteRunning()) {
+        event->ignore();  // the step's outcome closes again
         return;
-    }
-    if (fileWrite) {
-        logInterruptedFileWrite();
-        fileWrite.reset();
     }
     QMainWindow::closeEvent(event);
 }
 
-void MainWindow::logInterruptedFileWrite() const
+// The steps are those planned from the file written, the first `confirmed` taken.
+void MainWindow::logInterruptedFileWrite(int confirmed) const
 {
+    const QVector<zt::filewrite::Step> steps = zt::filewrite::plan(lastFileWritten.settings);
     QStringList taken, notTaken;
-    for (const zt::filewrite::Step &step : qAsConst(fileWrite->steps)) {
+    for (int i = 0; i < steps.size(); ++i) {
+        const zt::filewrite::Step &step = steps.at(i);
         const QString address = QStringLiteral("0x") + QString::number(step.address, 16).toUpper();
-        if (fileWrite->landed.contains(step.address))
+        if (!step.write)
+            continue;
+        if (i < confirmed)
             taken << QStringLiteral("%1 = %2").arg(address).arg(step.value);
-        else if (step.write)
+        else
             notTaken << address;
     }
     qCWarning(lcApp).noquote() << QStringLiteral("Settings file write stopped as the window closed. Taken by the module: %1. Not written: %2.")
@@ -282,7 +223,6 @@ void MainWindow::on_BT_Show_Settings_clicked()
 // change; in offline mode their writes go nowhere.
 void MainWindow::applySettings(const zt::ModuleSettings &file, RangeLists lists)
 {
-    loadFromFile = true;
     // Decided by the type, not by what is on screen: a list on a tab that is
     // not current is not visible either.
     const bool thermocouple = lists == RangeLists::Both || layout.ch0TI;
@@ -304,6 +244,4 @@ void MainWindow::applySettings(const zt::ModuleSettings &file, RangeLists lists)
     ui->ED_VALUE_MIN_CH1->setText(QString::number(file.MinValue_CH1));
     ui->ED_VALUE_MAX_CH0->setText(QString::number(file.MaxValue_CH0));
     ui->ED_VALUE_MAX_CH1->setText(QString::number(file.MaxValue_CH1));
-    // Later writes made online schedule their re-read again.
-    loadFromFile = false;
 }
