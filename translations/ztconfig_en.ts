@@ -1214,50 +1214,6 @@ Connect at address %2?</translation>
 Try connecting again.</translation>
     </message>
     <message>
-        <source>Модуль ответил: %1 (%2)</source>
-        <translation>The module answered: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>недопустимая функция</source>
-        <translation>illegal function</translation>
-    </message>
-    <message>
-        <source>недопустимый адрес</source>
-        <translation>illegal data address</translation>
-    </message>
-    <message>
-        <source>недопустимое значение</source>
-        <translation>illegal data value</translation>
-    </message>
-    <message>
-        <source>сбой устройства</source>
-        <translation>server device failure</translation>
-    </message>
-    <message>
-        <source>запрос принят, выполняется</source>
-        <translation>acknowledged, in progress</translation>
-    </message>
-    <message>
-        <source>устройство занято</source>
-        <translation>server device busy</translation>
-    </message>
-    <message>
-        <source>отказ в выполнении</source>
-        <translation>negative acknowledge</translation>
-    </message>
-    <message>
-        <source>ошибка чётности памяти</source>
-        <translation>memory parity error</translation>
-    </message>
-    <message>
-        <source>шлюз: устройство не ответило</source>
-        <translation>gateway: target device failed to respond</translation>
-    </message>
-    <message>
-        <source>исключение</source>
-        <translation>exception</translation>
-    </message>
-    <message>
         <source>Соединиться</source>
         <translation>Connect</translation>
     </message>
@@ -1268,14 +1224,6 @@ Try connecting again.</translation>
     <message>
         <source>Модули на &amp;линии…</source>
         <translation>Modules on the li&amp;ne…</translation>
-    </message>
-    <message>
-        <source>Нет связи с модулем: %1 (%2)</source>
-        <translation>No link to the module: %1 (%2)</translation>
-    </message>
-    <message>
-        <source>шлюз: нет пути к устройству</source>
-        <translation>gateway: no path to the device</translation>
     </message>
     <message>
         <source>Modbus TCP</source>
@@ -1451,6 +1399,10 @@ Gain calibration is done at an input current of 21 mA</translation>
         <translation>Module type</translation>
     </message>
     <message>
+        <source>не из каталога, код 0x%1</source>
+        <translation>not in the catalogue, code 0x%1</translation>
+    </message>
+    <message>
         <source>Прошивка</source>
         <translation>Firmware</translation>
     </message>
@@ -1589,6 +1541,58 @@ Gain calibration is done at an input current of 21 mA</translation>
 </context>
 <context>
     <name>zt::line</name>
+    <message>
+        <source>Модуль ответил: %1 (%2)</source>
+        <translation>The module answered: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Нет связи с модулем: %1 (%2)</source>
+        <translation>No link to the module: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>недопустимая функция</source>
+        <translation>illegal function</translation>
+    </message>
+    <message>
+        <source>недопустимый адрес</source>
+        <translation>illegal data address</translation>
+    </message>
+    <message>
+        <source>недопустимое значение</source>
+        <translation>illegal data value</translation>
+    </message>
+    <message>
+        <source>сбой устройства</source>
+        <translation>server device failure</translation>
+    </message>
+    <message>
+        <source>запрос принят, выполняется</source>
+        <translation>acknowledged, in progress</translation>
+    </message>
+    <message>
+        <source>устройство занято</source>
+        <translation>server device busy</translation>
+    </message>
+    <message>
+        <source>отказ в выполнении</source>
+        <translation>negative acknowledge</translation>
+    </message>
+    <message>
+        <source>ошибка чётности памяти</source>
+        <translation>memory parity error</translation>
+    </message>
+    <message>
+        <source>шлюз: нет пути к устройству</source>
+        <translation>gateway: no path to the device</translation>
+    </message>
+    <message>
+        <source>шлюз: устройство не ответило</source>
+        <translation>gateway: target device failed to respond</translation>
+    </message>
+    <message>
+        <source>исключение</source>
+        <translation>exception</translation>
+    </message>
     <message>
         <source>%1 %2, адрес %3</source>
         <translation>%1 %2, address %3</translation>

@@ -36,7 +36,6 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     , trendPluginDir(options.pluginDir.isEmpty() ? installedPluginDir() : options.pluginDir)
 {
     link = new zt::link::ModuleLink(this);
-    link->setUnknownTypesAccepted(true); // connected, with no panel shown
     connect(link, &zt::link::ModuleLink::transportStatus, this, &MainWindow::onShowStatus);
     connect(link, &zt::link::ModuleLink::identified, this, &MainWindow::showIdentification);
     connect(link, &zt::link::ModuleLink::blocksRead, this, &MainWindow::showBlocks);

@@ -99,18 +99,6 @@ constexpr Text OtherAddressQuestion{QT_TRANSLATE_NOOP("msg", "Ошибка со�
                                                              "Соединиться по адресу %2?")};
 constexpr Text LateAnswer{QT_TRANSLATE_NOOP("msg", "Ошибка соединения: модуль ответил только на повторный запрос (%1).\n"
                                                    "Попробуйте соединиться ещё раз.")};
-constexpr Text ModuleAnswered{QT_TRANSLATE_NOOP("msg", "Модуль ответил: %1 (%2)")};
-// A Modbus TCP gateway's exception (0A, 0B): the module was not reached.
-constexpr Text GatewayAnswered{QT_TRANSLATE_NOOP("msg", "Нет связи с модулем: %1 (%2)")};
-// Modbus exception codes 1 to 11; the others have no name.
-constexpr Text ExceptionNames[] = {
-    {QT_TRANSLATE_NOOP("msg", "недопустимая функция")}, {QT_TRANSLATE_NOOP("msg", "недопустимый адрес")},
-    {QT_TRANSLATE_NOOP("msg", "недопустимое значение")}, {QT_TRANSLATE_NOOP("msg", "сбой устройства")},
-    {QT_TRANSLATE_NOOP("msg", "запрос принят, выполняется")}, {QT_TRANSLATE_NOOP("msg", "устройство занято")},
-    {QT_TRANSLATE_NOOP("msg", "отказ в выполнении")}, {QT_TRANSLATE_NOOP("msg", "ошибка чётности памяти")},
-    {""}, {QT_TRANSLATE_NOOP("msg", "шлюз: нет пути к устройству")}, {QT_TRANSLATE_NOOP("msg", "шлюз: устройство не ответило")},
-};
-constexpr Text UnnamedException{QT_TRANSLATE_NOOP("msg", "исключение")};
 
 // A Modbus TCP gateway as the line: the port row names it, and a search
 // behind it asks addresses only. %1 is the gateway as "host:port".

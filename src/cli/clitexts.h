@@ -100,9 +100,6 @@ constexpr auto PortNotOpened = "Не удалось открыть порт %1: 
 constexpr auto NoAnswer = "Модуль не отвечает (порт %1, %2)";
 constexpr auto NotRecognised = "Подключенное устройство не опознано";
 constexpr auto LineLost = "Связь с модулем прервана";
-constexpr auto ModuleAnswered = "Модуль ответил: %1";
-constexpr auto GatewayAnswered = "Нет связи с модулем: %1";
-
 constexpr auto FileSaveFailed = "Не удалось сохранить файл настроек %1";
 constexpr auto FileSaved = "Настройки модуля %1 сохранены в %2";
 constexpr auto FileForOtherType = "Файл %1 для модуля %2, подключен %3.";
@@ -113,14 +110,8 @@ constexpr auto NothingWritten = "В модуль ничего не записа�
 constexpr auto NoDifferences = "Настройки модуля совпадают с файлом";
 constexpr auto DifferenceLine = "%1: %2 -> %3";
 constexpr auto WriteDone = "Записано и проверено: %1";
-constexpr auto Refused = "Модуль не принял запись: %1. Модуль ответил: %2";
-// Modbus exception codes 1 to 11; the others have no name.
-constexpr const char *ExceptionNames[] = {
-    "недопустимая функция", "недопустимый адрес", "недопустимое значение", "сбой устройства",
-    "запрос принят, выполняется", "устройство занято", "отказ в выполнении", "ошибка чётности памяти",
-    "", "шлюз: нет пути к устройству", "шлюз: устройство не ответило",
-};
-constexpr auto UnnamedException = "исключение";
+// %2 the module's answer in words.
+constexpr auto Refused = "Модуль не принял запись: %1. %2";
 constexpr auto ReadBack = "Настройки в модуле после записи:";
 constexpr auto NotKept = "Модуль не сохранил записанное: %1";
 constexpr auto NotKeptLine = "  %1: в модуле %2, в файле %3";

@@ -11,7 +11,7 @@
 #include "commission/report.h"
 #include "commission/texts.h"
 #include "line/linesettings.h"
-#include "line/tcpfailure.h"
+#include "line/answerwords.h"
 #include "livelog/csvlog.h"
 #include "report/pdfreport.h"
 
@@ -99,23 +99,29 @@ int Commands::ended()
 QString Commands::whyNoAnswer() const
 {
     if (const int code = link.exceptionCode())
-        return utf8(zt::line::isGatewayException(code) ? text::GatewayAnswered : text::ModuleAnswered)
-            .arg(exceptionInWords(code));
+        return zt::line::answerInWords(code);
     const QString failure = link.failureText();
     return failure.isEmpty() ? utf8(text::NoAnswer).arg(zt::line::place(inv.line), zt::line::describe(inv.line)) : failure;
 }
 
-bool Commands::connectAndRead(int blocks, int *code)
+// A module of the family whose type is not in the catalogue connects, as in
+// the window: its identification and live values mean the same for every
+// type; its settings cannot be told, and a file is not written into it.
+bool Commands::connectAndRead(int blocks, int *code, bool typeNeeded)
 {
-    // The transport's three attempts decide, as ever in ztconfig-cli: an
-    // unanswered write is then unconfirmed, and the module is read back.
-    link.setWatchdogMs(0);
     if (!link.open(inv.line)) {
         say(inv.line.isTcp() ? link.failureText() : utf8(text::PortNotOpened).arg(inv.line.port, link.openError()));
         *code = NoAnswer;
         return false;
     }
-    *code = readBlocks(blocks);
+    *code = readBlocks(ModuleState::Identification);
+    if (*code == Done && typeNeeded && link.module().typeName().isEmpty()) {
+        say(utf8(text::NotRecognised));
+        *code = NoAnswer;
+    }
+    const int rest = blocks & ~ModuleState::Identification;
+    if (*code == Done && rest)
+        *code = readBlocks(rest);
     return *code == Done;
 }
 
@@ -132,7 +138,7 @@ bool Commands::loadFile(const QString &path, zt::ModuleSettings *file, int *code
 int Commands::identify()
 {
     int code;
-    if (!connectAndRead(ModuleState::Identification, &code))
+    if (!connectAndRead(ModuleState::Identification, &code, false))
         return code;
     printFacts(zt::commission::describe(link.module()).module);
     return Done;

@@ -31,7 +31,8 @@ private:
     int writeFile(const zt::ModuleSettings &file);
     int writeEach(const zt::ModuleSettings &file);
 
-    bool connectAndRead(int blocks, int *code);
+    // typeNeeded: a module whose type the catalogue does not list is refused.
+    bool connectAndRead(int blocks, int *code, bool typeNeeded = true);
     void await(const std::function<void()> &start);
     int readBlocks(int blocks);
     int ended();

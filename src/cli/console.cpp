@@ -3,7 +3,6 @@
 #include "cli/clitexts.h"
 
 #include <cstdio>
-#include <iterator>
 
 namespace cli {
 
@@ -32,13 +31,6 @@ void printFacts(const QVector<zt::commission::Fact> &facts, const QString &inden
 {
     for (const zt::commission::Fact &f : facts)
         print(indent + f.label + QStringLiteral(": ") + f.text);
-}
-
-QString exceptionInWords(int code)
-{
-    const bool named = code >= 1 && code <= int(std::size(text::ExceptionNames)) && *text::ExceptionNames[code - 1];
-    return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(named ? text::ExceptionNames[code - 1] : text::UnnamedException),
-                                         QStringLiteral("%1").arg(code, 2, 16, QLatin1Char('0')).toUpper());
 }
 
 void printLive(const zt::commission::Description &description, const QDateTime &time)

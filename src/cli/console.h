@@ -16,7 +16,6 @@ void say(const QString &line);
 void printFacts(const QVector<zt::commission::Fact> &facts, const QString &indent = QString());
 
 // A module's exception code in words and digits: "недопустимое значение (03)".
-QString exceptionInWords(int code);
 
 // One line per channel: the live values in words.
 void printLive(const zt::commission::Description &description, const QDateTime &time);

@@ -5,6 +5,7 @@
 #include "cli/clitexts.h"
 #include "cli/console.h"
 #include "cli/exitcodes.h"
+#include "line/answerwords.h"
 #include "line/modulescan.h"
 
 #include <QEventLoop>
@@ -23,7 +24,7 @@ QString plainLine(const ModuleScan::Module &m)
 {
     switch (m.kind) {
     case ModuleScan::Module::Identified: return utf8(text::ScanModule).arg(m.address).arg(m.type, m.firmware);
-    case ModuleScan::Module::Refused: return utf8(text::ScanRefused).arg(m.address).arg(exceptionInWords(m.exceptionCode));
+    case ModuleScan::Module::Refused: return utf8(text::ScanRefused).arg(m.address).arg(zt::line::exceptionInWords(m.exceptionCode));
     case ModuleScan::Module::Unrecognised: break;
     }
     return utf8(text::ScanUnrecognised).arg(m.address);
@@ -42,7 +43,7 @@ QString jsonLine(const ModuleScan::Module &m)
         break;
     case ModuleScan::Module::Refused:
         o.insert(QStringLiteral("exception"), m.exceptionCode);
-        o.insert(QStringLiteral("exceptionText"), exceptionInWords(m.exceptionCode));
+        o.insert(QStringLiteral("exceptionText"), zt::line::exceptionInWords(m.exceptionCode));
         break;
     case ModuleScan::Module::Unrecognised: o.insert(QStringLiteral("recognised"), false); break;
     }

@@ -7,6 +7,7 @@
 #include "cli/console.h"
 #include "cli/exitcodes.h"
 #include "cli/interrupt.h"
+#include "line/answerwords.h"
 #include "settings/filewrite.h"
 
 #include <QDir>
@@ -26,7 +27,7 @@ QString utf8(const char *s) { return QString::fromUtf8(s); }
 // The settings a refused write carried, and the exception code.
 QString refusal(const QString &settings, int code)
 {
-    return utf8(text::Refused).arg(settings, exceptionInWords(code));
+    return utf8(text::Refused).arg(settings, zt::line::answerInWords(code));
 }
 
 QString outcomeInWords(int code)

@@ -97,7 +97,10 @@ QJsonObject objectOf(const QVector<Fact> &facts)
 Description describe(const ModuleState &state)
 {
     Description d;
-    d.module << textFact("type", text::Type, state.typeName()) << textFact("firmware", text::Firmware, state.id.firmware);
+    const QString type = state.typeName().isEmpty()
+                             ? text::UnknownType.arg(QString::number(state.id.moduleCode, 16).rightJustified(4, QLatin1Char('0')).toUpper())
+                             : state.typeName();
+    d.module << textFact("type", text::Type, type) << textFact("firmware", text::Firmware, state.id.firmware);
     if (state.id.plb) {
         d.module << fact("plbAddress", text::PlbAddress, state.id.plbAddress, QString::number(state.id.plbAddress))
                  << textFact("plbSpeed", text::PlbSpeed, words::plbSpeed(state.id.plbSpeedCode))

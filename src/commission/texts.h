@@ -20,6 +20,8 @@ constexpr Text SettingColdJunction{QT_TRANSLATE_NOOP("zt::commission::text", "К
 
 // Labels of a description.
 constexpr Text Type{QT_TRANSLATE_NOOP("zt::commission::text", "Тип модуля")};
+// A type code of the family that the catalogue does not list; %1 in hex.
+constexpr Text UnknownType{QT_TRANSLATE_NOOP("zt::commission::text", "не из каталога, код 0x%1")};
 constexpr Text Firmware{QT_TRANSLATE_NOOP("zt::commission::text", "Прошивка")};
 constexpr Text PlbAddress{QT_TRANSLATE_NOOP("zt::commission::text", "Адрес модуля")};
 constexpr Text PlbSpeed{QT_TRANSLATE_NOOP("zt::commission::text", "Скорость")};

@@ -80,10 +80,14 @@ int tryWaitMs(const LineSettings &line)
 
 int watchdogMs(const LineSettings &line)
 {
-    constexpr int SerialWatchdogMs = 3000;
     // The transport's last attempt times out, then the event loop delivers it.
-    constexpr int TcpMarginMs = 500;
-    return line.isTcp() ? RequestAttempts * line.timeoutMs + TcpMarginMs : SerialWatchdogMs;
+    constexpr int MarginMs = 500;
+    if (line.isTcp())
+        return RequestAttempts * line.timeoutMs + MarginMs;
+    // The identification is the longest request the watchdog guards.
+    const QModbusDataUnit identification(QModbusDataUnit::HoldingRegisters, reg::IdentBlock, reg::IdentCount);
+    const int tryMs = responseTimeoutMs(identification, Direction::Read, line.baudRate, characterBits(line.format));
+    return RequestAttempts * (tryMs + frameGapMs(line.baudRate, characterBits(line.format))) + MarginMs;
 }
 
 } // namespace zt::line

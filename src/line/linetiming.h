@@ -44,10 +44,10 @@ int responseTimeoutMs(const QModbusDataUnit &unit, Direction direction, int baud
 // time-out: the gateway's delay is its own.
 int tryWaitMs(const LineSettings &line);
 
-// How long the window waits for the answer to a connect or a write before it
-// calls the connection failed. On a serial line it comes before the
-// transport's own verdict, and the raw line is asked why; over TCP after
-// it, so that the transport says why in words.
+// How long the module link waits for the answer to an identification or a
+// write before it calls the connection failed: a backstop just past the
+// transport's three attempts, whose own verdict says what failed and lets a
+// module that answers the last attempt be heard.
 int watchdogMs(const LineSettings &line);
 
 } // namespace zt::line

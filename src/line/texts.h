@@ -23,4 +23,18 @@ constexpr Text TcpConnecting{QT_TRANSLATE_NOOP("zt::line", "Modbus TCP %1: со�
 constexpr Text TcpConnected{QT_TRANSLATE_NOOP("zt::line", "Modbus TCP %1: соединение установлено")};
 constexpr Text TcpDisconnected{QT_TRANSLATE_NOOP("zt::line", "Modbus TCP %1: соединение закрыто")};
 
+// A module's exception reply, or a gateway's (0A, 0B: the module was not
+// reached). %1 is the exception in words, %2 its code in hex.
+constexpr Text ModuleAnswered{QT_TRANSLATE_NOOP("zt::line", "Модуль ответил: %1 (%2)")};
+constexpr Text GatewayAnswered{QT_TRANSLATE_NOOP("zt::line", "Нет связи с модулем: %1 (%2)")};
+// Modbus exception codes 1 to 11; the others have no name.
+constexpr Text ExceptionNames[] = {
+    {QT_TRANSLATE_NOOP("zt::line", "недопустимая функция")}, {QT_TRANSLATE_NOOP("zt::line", "недопустимый адрес")},
+    {QT_TRANSLATE_NOOP("zt::line", "недопустимое значение")}, {QT_TRANSLATE_NOOP("zt::line", "сбой устройства")},
+    {QT_TRANSLATE_NOOP("zt::line", "запрос принят, выполняется")}, {QT_TRANSLATE_NOOP("zt::line", "устройство занято")},
+    {QT_TRANSLATE_NOOP("zt::line", "отказ в выполнении")}, {QT_TRANSLATE_NOOP("zt::line", "ошибка чётности памяти")},
+    {""}, {QT_TRANSLATE_NOOP("zt::line", "шлюз: нет пути к устройству")}, {QT_TRANSLATE_NOOP("zt::line", "шлюз: устройство не ответило")},
+};
+constexpr Text UnnamedException{QT_TRANSLATE_NOOP("zt::line", "исключение")};
+
 } // namespace zt::line::text

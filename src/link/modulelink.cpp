@@ -192,7 +192,7 @@ void ModuleLink::takeReply(const QModbusDataUnit &unit)
     if (!commission::absorb(unit, &decoded)) {
         const bool identification = block == ModuleState::Identification && unit.valueCount() >= reg::IdentCount;
         const Identification id = identification ? decodeIdentification(unit.values()) : Identification();
-        if (!(id.valid && unknownAccepted)) {
+        if (!id.valid) {
             end(identification ? Reason::NotRecognised : Reason::NoAnswer);
             return;
         }

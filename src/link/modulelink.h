@@ -51,7 +51,7 @@ enum class Reason {
     Closed,        // close() was called
     LineLost,      // the port or the gateway's connection failed
     NoAnswer,      // a read went unanswered or was refused, a reply too short, or the watchdog ran out
-    NotRecognised, // the identification is not one of a supported module
+    NotRecognised, // the identification is not of the family (a type it does not list still connects)
 };
 Q_ENUM_NS(Reason)
 
@@ -101,10 +101,6 @@ public:
     // other reads, of a module that has answered, always are: one that stops
     // answering then ends the link with NoAnswer.
     void setWatchdogMs(int ms) { watchdogSetting = ms; }
-    // Whether an identification of the family that names no catalogue type
-    // connects (its blocks read as any module's) rather than ending the link
-    // with NotRecognised.
-    void setUnknownTypesAccepted(bool accepted) { unknownAccepted = accepted; }
 
     void identify(); // read(Identification)
     // A reply handled as if the transport had delivered it, whatever is on
@@ -203,7 +199,6 @@ private:
     int watchdogSetting = -1;
     int writesNumbered = 0;
     int linesOpened = 0;
-    bool unknownAccepted = false;
     bool identifiedOnLine = false;
     bool watchdogRanOut = false;
 

@@ -111,9 +111,9 @@ void tst_Channels::controls_data()
                                           << L{"CB_RS485Speed.currentText=115200", "CB_RS485Parametrs.currentText=8E1"};
     QTest::newRow("steps settle, the address goes at once") << plb << L{"decline", "decline", "down CB_RS485Speed 4", "set NumB_ADR value 247", "click BT_Set_RS_Settings"}
                                                             << Writes{{0x2005, 247}, {0x200C, 0x020A}} << L{follow.arg("9600 8N1, адрес 247"), follow.arg("115200 8N1, адрес 247")} << L{"CB_RS485Speed.currentText=115200", "NumB_ADR.value=247"};
-    QTest::newRow("refused") << ti << L{"sim --exception 0x24E1:3", "type ED_VALUE_MAX_CH0 900", "click BT_Set_MAX_CH0", "idle"} << Writes() << L{"Ошибка связи"} << L();
+    QTest::newRow("refused") << ti << L{"sim --exception 0x24E1:3", "type ED_VALUE_MAX_CH0 900", "click BT_Set_MAX_CH0", "idle"} << Writes() << L{"Модуль ответил: недопустимое значение (03)"} << L();
     QTest::newRow("refused after another write") << ti << L{"sim --refuse-writes 0x24E1:3", "set CB_Modul_range_CH0 currentIndex 2", "type ED_VALUE_MAX_CH0 300", "click BT_Set_MAX_CH0", "idle"}
-                                                 << Writes{{0x2400, 2}} << L{"Ошибка связи"} << L();
+                                                 << Writes{{0x2400, 2}} << L{"Модуль ответил: недопустимое значение (03)"} << L();
     QTest::newRow("typed, not set: a new connection shows the module's") << ti << L{"type ED_VALUE_MIN_CH0 12", "disconnect", "connect"} << Writes() << L() << L{"ED_VALUE_MIN_CH0.text=0"};
 }
 

@@ -42,6 +42,8 @@ private slots:
     void writeVerifiesTheFile_data();
     void writeVerifiesTheFile();
     void readJsonNamesTheType();
+    void typeNotInTheCatalogue_data();
+    void typeNotInTheCatalogue();
     void reportIsAPdf();
     void commandLine_data();
     void commandLine();
@@ -159,6 +161,31 @@ void tst_Cli::readJsonNamesTheType()
     QCOMPARE(channels[0]["sensor"].toString(), "K от -200 до 1372 °С");
     QVERIFY(channels[1]["sensor"].isUndefined());  // the second output only
     QVERIFY(channels[1]["live"]["output"].isDouble());
+}
+
+// A module of the family reporting a type code no catalogue lists (0x0207):
+// it connects, as in the window, but nothing that needs its type is done.
+void tst_Cli::typeNotInTheCatalogue_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("identify") << QStringList{"identify"} << 0 << "Тип модуля: не из каталога, код 0x0207";
+    QTest::newRow("save") << QStringList{"save", dir.filePath("unknown.ztset")} << 3 << "Подключенное устройство не опознано";
+    QTest::newRow("watch") << QStringList{"watch", "--count", "1"} << 3 << "Подключенное устройство не опознано";
+}
+
+void tst_Cli::typeNotInTheCatalogue()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QString, said);
+    SimFixture sim;
+    QVERIFY2(sim.start("ZT-2TI-2AO", {"--output-marker", "0"}), qPrintable(sim.errorString()));
+    const Run r = cli(sim, args);
+    QCOMPARE(r.code, code);
+    QVERIFY2(QString::fromUtf8(r.out + r.err).contains(said), (r.out + r.err).constData());
+    QVERIFY(!QFile::exists(dir.filePath("unknown.ztset")));
 }
 
 void tst_Cli::reportIsAPdf()

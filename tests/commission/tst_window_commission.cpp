@@ -18,6 +18,7 @@ private slots:
     void compareWritesNothing();
     void saveIsTheCliSave_data();
     void saveIsTheCliSave();
+    void refusalIsToldAlike();
 
 private:
     QString file(const QByteArray &text)
@@ -98,6 +99,27 @@ void tst_WindowCommission::saveIsTheCliSave()
     QFile a(fromWindow), b(fromCli);
     QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(a.readAll()), QString::fromUtf8(b.readAll()));
+}
+
+// A setting the module refuses: the window and `ztconfig-cli write` name the
+// module's answer in the same words, and both stop.
+void tst_WindowCommission::refusalIsToldAlike()
+{
+    const QString answer = "Модуль ответил: недопустимое значение (03)";
+    const QString path = file(settingsText("ZT-2TI-2AO", {{"CHANAL0/RANGE", "1"}, {"CHANAL0/MAXVALUE", "900"}}));
+    WindowHarness h;
+    QVERIFY(h.start("ZT-2TI-2AO", {"--refuse-writes", "0x24E1:3"}));
+    QVERIFY(h.connectAndPoll());
+    h.widget<QLineEdit>("ED_FileName")->setText(path);
+    QTest::mouseClick(h.widget<QPushButton>("BT_Set_Settings"), Qt::LeftButton);
+    QVERIFY(QTest::qWaitFor([&] { return h.prompts.texts().contains(answer); }, 15000));
+    QVERIFY(h.isIdle());
+
+    QProcess cli;
+    cli.start(ZTCONFIG_CLI, {"write", path, "--port", h.sim.programPort()});
+    QVERIFY(cli.waitForFinished(30000));
+    QCOMPARE(cli.exitCode(), 6);
+    QVERIFY2(QString::fromUtf8(cli.readAllStandardError()).contains(". " + answer), qPrintable(answer));
 }
 
 QTEST_MAIN(tst_WindowCommission)

@@ -16,9 +16,9 @@ Bus makeBus(const Options &options)
 {
     Bus bus;
     if (options.bus.empty())
-        bus.emplace_back(uint8_t(serverAddress(options)), Module(*findModuleType(options.type), options.firmware));
+        bus.emplace_back(uint8_t(serverAddress(options)), Module(*findModuleType(options.type), options.firmware, options.outputMarker));
     for (const BusEntry &entry : options.bus)
-        bus.emplace_back(entry.address, Module(*entry.type, options.firmware));
+        bus.emplace_back(entry.address, Module(*entry.type, options.firmware, options.outputMarker));
     return bus;
 }
 

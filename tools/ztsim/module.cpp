@@ -40,8 +40,8 @@ bool isOneOf(uint16_t address, const uint16_t (&pair)[2])
 
 }  // namespace
 
-Module::Module(const ModuleType &type, const std::string &firmwareDate)
-    : type_(&type), firmwareDate_(firmwareDate)
+Module::Module(const ModuleType &type, const std::string &firmwareDate, long outputMarker)
+    : type_(&type), firmwareDate_(firmwareDate), outputMarker_(outputMarker)
 {
     factoryReset();
 }
@@ -66,7 +66,7 @@ void Module::factoryReset()
     registers_[reg::Signature] = 2021;
     registers_[reg::Family] = type_->family;
     registers_[reg::ReportedType] = uint16_t(type_->inputs << 8 | uint16_t(type_->kind));
-    registers_[reg::OutputMarker] = type_->outputs == 2 ? 0x0204 : 0;
+    registers_[reg::OutputMarker] = outputMarker_ >= 0 ? uint16_t(outputMarker_) : type_->outputs == 2 ? 0x0204 : 0;
     // "dd.MM.yy", two characters per register, the first in the high byte.
     for (int i = 0; i < 4; ++i)
         registers_[reg::FirmwareDate + i] =

@@ -14,7 +14,8 @@ enum class WriteStatus { Accepted, IllegalAddress, IllegalValue };
 // rules by which it accepts or refuses a write.
 class Module {
 public:
-    Module(const ModuleType &type, const std::string &firmwareDate);
+    // outputMarker: the identification's marker register, if not the type's (-1).
+    Module(const ModuleType &type, const std::string &firmwareDate, long outputMarker = -1);
 
     const ModuleType &type() const { return *type_; }
 
@@ -53,5 +54,6 @@ private:
 
     const ModuleType *type_;
     std::string firmwareDate_;
+    long outputMarker_;
     std::map<uint16_t, uint16_t> registers_;
 };

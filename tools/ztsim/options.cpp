@@ -10,7 +10,7 @@
 namespace {
 
 enum OptionId {
-    OptType = 1000, OptDevice, OptFirmware, OptState, OptLog, OptSilent, OptFailAfter,
+    OptType = 1000, OptDevice, OptFirmware, OptOutputMarker, OptState, OptLog, OptSilent, OptFailAfter,
     OptException, OptDelay, OptCorruptCrc, OptPace, OptHelp,
     OptDropWrites, OptRefuseWrites, OptLiveValues, OptUnansweredWrites,
     OptAddress, OptFormat, OptGarble, OptEcho, OptTcp, OptGatewaySilent, OptBus,
@@ -142,6 +142,9 @@ bool apply(int id, const std::string &arg, Options &o, std::string &error)
     case OptFirmware:
         o.firmware = arg;
         return validDate(arg) || fail(error, "--firmware needs a date dd.MM.yy, not '" + arg + "'");
+    case OptOutputMarker:
+        return parseInteger(arg, 0, 0xFFFF, o.outputMarker)
+               || fail(error, "--output-marker needs a register value 0..65535, not '" + arg + "'");
     case OptState:
         o.stateFile = arg;
         return true;
@@ -247,6 +250,7 @@ ParseResult parseOptions(int argc, char **argv, Options &options, std::string &e
         {"type", required_argument, nullptr, OptType},
         {"device", required_argument, nullptr, OptDevice},
         {"firmware", required_argument, nullptr, OptFirmware},
+        {"output-marker", required_argument, nullptr, OptOutputMarker},
         {"state", required_argument, nullptr, OptState},
         {"log", required_argument, nullptr, OptLog},
         {"silent", no_argument, nullptr, OptSilent},
@@ -322,6 +326,9 @@ std::string helpText()
            "                         module on its line: the server address is the unit\n"
            "                         identifier; requests for other units get no reply\n"
            "  --firmware DD.MM.YY    firmware date the module reports (default 12.05.23)\n"
+           "  --output-marker N      the output marker register (0x2003) reports N: with a\n"
+           "                         two-output type and N other than 0x0204, a type code\n"
+           "                         no catalogue lists\n"
            "  --state FILE           load the configuration from FILE at start; save it\n"
            "                         there after every accepted write and at exit\n"
            "  --address N            answer as server N (1..247) instead of 1; a PLB type\n"

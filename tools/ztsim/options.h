@@ -25,6 +25,7 @@ struct Options {
     std::string tcpHost = "127.0.0.1";
     long tcpPort = 0;        // Modbus TCP port to listen on; 0: serial
     std::string firmware = "12.05.23";
+    long outputMarker = -1; // the identification's output marker instead of the type's
     std::string stateFile;
     std::string logFile;
     bool silent = false;

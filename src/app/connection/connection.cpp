@@ -180,13 +180,15 @@ void MainWindow::onLinkEnded(zt::link::Reason reason)
         onShowStatus(failure.isEmpty() ? msg::ModuleReadError.text() : failure);
 }
 
-// A write that failed, or the line itself: over TCP the transport knows
-// which, and a gateway's exception says the module was not reached.
+// A write that failed, or the line itself. A module that refused it is no
+// broken line: its answer is named, as ztconfig-cli names it. Over TCP the
+// transport knows which, and a gateway's exception says the module was not
+// reached.
 void MainWindow::reportFailedWrite(int exceptionCode, const QString &failure)
 {
-    const QString text = zt::line::isGatewayException(exceptionCode) ? moduleAnsweredText(exceptionCode)
-                         : !failure.isEmpty()                        ? failure
-                                                                     : msg::LinkError.text();
+    const QString text = exceptionCode != 0 ? moduleAnsweredText(exceptionCode)
+                         : !failure.isEmpty() ? failure
+                                              : msg::LinkError.text();
     prompts->critical(this, msg::ErrorTitle, text);
 }
 

@@ -9,20 +9,15 @@
 
 #include "messages.h"
 #include "userprompts.h"
+#include "line/answerwords.h"
 #include "line/lineprober.h"
 #include "line/tcpfailure.h"
 #include "module/catalogue.h"
 
-#include <iterator>
 
 QString MainWindow::moduleAnsweredText(int exceptionCode) const
 {
-    const bool named = exceptionCode >= 1 && exceptionCode <= int(std::size(msg::ExceptionNames))
-                       && *msg::ExceptionNames[exceptionCode - 1].source;
-    const QString name = named ? msg::ExceptionNames[exceptionCode - 1] : msg::UnnamedException;
-    // A gateway's exception is no answer of the module's.
-    const msg::Text &frame = zt::line::isGatewayException(exceptionCode) ? msg::GatewayAnswered : msg::ModuleAnswered;
-    return frame.arg(name, QStringLiteral("%1").arg(exceptionCode, 2, 16, QLatin1Char('0')).toUpper());
+    return zt::line::answerInWords(exceptionCode);
 }
 
 // The connect button waits for the answer: the probe holds the port.
