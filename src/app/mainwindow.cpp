@@ -2,10 +2,10 @@
 #include "ui_mainwindow.h"
 
 #include "accessibility.h"
+#include "app/process/processviews.h"
 #include "language.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
-#include "app/process/trendloader.h"
 #include "link/modulelink.h"
 #include "userprompts.h"
 #include "ztsettings.h"
@@ -31,16 +31,13 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     , namedPorts(options.namedPorts)
     , prompts(options.prompts ? options.prompts : UserPrompts::standard())
     , portEnumerator(options.portEnumerator ? options.portEnumerator : PortEnumerator::system())
-    , trendPluginDir(options.pluginDir.isEmpty() ? installedPluginDir() : options.pluginDir)
 {
     link = new zt::link::ModuleLink(this);
     link->setUnknownTypesAccepted(true); // connected, with no panel shown
     connect(link, &zt::link::ModuleLink::transportStatus, this, &MainWindow::onShowStatus);
     connect(link, &zt::link::ModuleLink::identified, this, &MainWindow::showIdentification);
     connect(link, &zt::link::ModuleLink::blocksRead, this, &MainWindow::showBlocks);
-    connect(link, &zt::link::ModuleLink::liveValues, this, &MainWindow::showLiveValues);
     connect(link, &zt::link::ModuleLink::writeFinished, this, &MainWindow::onWriteDataEnd);
-    connect(link, &zt::link::ModuleLink::linkEnded, this, &MainWindow::onLinkEnded);
 
     ui = new Ui::MainWindow;
     ui->setupUi(this);
@@ -71,9 +68,13 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(ui->action_update, SIGNAL(triggered()), this, SLOT(onUpdate()));
     connect(ui->action_about, SIGNAL(triggered()), this, SLOT(onAbout()));
     setUpLineSettings();
-    setUpCsvLog();
-    setUpTrend();
-    setUpTrafficView();
+    processViews = new ProcessViews(link, {ui->menu, ui->action_file_report, ui->menu_2, ui->action_demo, statusBarWidget},
+                                    prompts, appSettings, options.pluginDir, this);
+    // After the process views: they take each live block and the link's end
+    // before what the window makes of them may open a message box (a record
+    // saved, why the line was lost).
+    connect(link, &zt::link::ModuleLink::liveValues, this, &MainWindow::showLiveValues);
+    connect(link, &zt::link::ModuleLink::linkEnded, this, &MainWindow::onLinkEnded);
     ui->menu_2->addSeparator();
     QMenu *languages = language::addMenu(ui->menu_2, appSettings);
     languages->menuAction()->setFont(ui->action_demo->font());
@@ -123,4 +124,3 @@ void MainWindow::saveConfig()
     if (appSettings)
         appSettings->setValue(LastStartKey, QDateTime::currentDateTime());
 }
-

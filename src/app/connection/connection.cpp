@@ -148,7 +148,6 @@ void MainWindow::disconnectFromModule()
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
     abortFileWrite(msg::AbortLinkClosed);
-    stopCsvLog(msg::AbortLinkClosed);
 }
 
 void MainWindow::onShowStatus(QString str)
