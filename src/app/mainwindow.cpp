@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "accessibility.h"
+#include "app/help/helpmenu.h"
 #include "app/process/processviews.h"
 #include "language.h"
 #include "modbus/logging.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     // saved, why the line was lost).
     connect(link, &zt::link::ModuleLink::liveValues, this, &MainWindow::showLiveValues);
     connect(link, &zt::link::ModuleLink::linkEnded, this, &MainWindow::onLinkEnded);
+    helpMenu = new HelpMenu(prompts, this);
     ui->menu_2->addSeparator();
     QMenu *languages = language::addMenu(ui->menu_2, appSettings);
     languages->menuAction()->setFont(ui->action_demo->font());
@@ -123,4 +125,14 @@ void MainWindow::saveConfig()
 {
     if (appSettings)
         appSettings->setValue(LastStartKey, QDateTime::currentDateTime());
+}
+
+void MainWindow::onUpdate()
+{
+    helpMenu->showUpdate();
+}
+
+void MainWindow::onAbout()
+{
+    helpMenu->showAbout();
 }

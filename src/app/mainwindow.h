@@ -28,14 +28,13 @@ enum class Reason;
 struct WriteOutcome;
 }
 
-class AboutDialog;
+class HelpMenu;
 class PortEnumerator;
 class ProcessViews;
 class QLabel;
 class QSettings;
 class QStatusBar;
 class QTimer;
-class QDialog;
 class UserPrompts;
 class zt_settings;
 
@@ -226,8 +225,7 @@ private:
     zt::link::ModuleLink *link = nullptr;
     quint16 moduleCode = 0;
 
-    QDialog *updateDialog = nullptr;
-    AboutDialog *aboutDialog = nullptr;
+    HelpMenu *helpMenu = nullptr;
 
     QStringList namedPorts;
     struct FileWrite {
