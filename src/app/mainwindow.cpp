@@ -2,10 +2,11 @@
 #include "ui_mainwindow.h"
 
 #include "accessibility.h"
+#include "app/help/helpmenu.h"
+#include "app/process/processviews.h"
 #include "language.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
-#include "app/process/trendloader.h"
 #include "link/modulelink.h"
 #include "userprompts.h"
 #include "ztsettings.h"
@@ -33,15 +34,12 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     , namedPorts(options.namedPorts)
     , prompts(options.prompts ? options.prompts : UserPrompts::standard())
     , portEnumerator(options.portEnumerator ? options.portEnumerator : PortEnumerator::system())
-    , trendPluginDir(options.pluginDir.isEmpty() ? installedPluginDir() : options.pluginDir)
 {
     link = new zt::link::ModuleLink(this);
     connect(link, &zt::link::ModuleLink::transportStatus, this, &MainWindow::onShowStatus);
     connect(link, &zt::link::ModuleLink::identified, this, &MainWindow::showIdentification);
     connect(link, &zt::link::ModuleLink::blocksRead, this, &MainWindow::showBlocks);
-    connect(link, &zt::link::ModuleLink::liveValues, this, &MainWindow::showLiveValues);
     connect(link, &zt::link::ModuleLink::writeFinished, this, &MainWindow::onWriteDataEnd);
-    connect(link, &zt::link::ModuleLink::linkEnded, this, &MainWindow::onLinkEnded);
     connect(link, &zt::link::ModuleLink::fileWriteFinished, this,
             [this](zt::link::FileOutcome outcome, int confirmed) { onFileWriteFinished(outcome, confirmed); });
     // One re-read for a burst of writes, and a quicker one after a file's steps.
@@ -76,9 +74,14 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(ui->action_update, SIGNAL(triggered()), this, SLOT(onUpdate()));
     connect(ui->action_about, SIGNAL(triggered()), this, SLOT(onAbout()));
     setUpLineSettings();
-    setUpCsvLog();
-    setUpTrend();
-    setUpTrafficView();
+    processViews = new ProcessViews(link, {ui->menu, ui->action_file_report, ui->menu_2, ui->action_demo, statusBarWidget},
+                                    prompts, appSettings, options.pluginDir, this);
+    // After the process views: they take each live block and the link's end
+    // before what the window makes of them may open a message box (a record
+    // saved, why the line was lost).
+    connect(link, &zt::link::ModuleLink::liveValues, this, &MainWindow::showLiveValues);
+    connect(link, &zt::link::ModuleLink::linkEnded, this, &MainWindow::onLinkEnded);
+    helpMenu = new HelpMenu(prompts, this);
     ui->menu_2->addSeparator();
     QMenu *languages = language::addMenu(ui->menu_2, appSettings);
     languages->menuAction()->setFont(ui->action_demo->font());
@@ -121,3 +124,12 @@ void MainWindow::saveConfig()
         appSettings->setValue(LastStartKey, QDateTime::currentDateTime());
 }
 
+void MainWindow::onUpdate()
+{
+    helpMenu->showUpdate();
+}
+
+void MainWindow::onAbout()
+{
+    helpMenu->showAbout();
+}

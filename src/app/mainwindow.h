@@ -1,7 +1,6 @@
 #pragma once
 
 #include "line/linesettings.h"
-#include "livelog/csvlog.h"
 #include "module/catalogue.h"
 #include "module/codec.h"
 #include "settings/filewrite.h"
@@ -16,8 +15,6 @@
 #include <memory>
 
 // Commissioning
-#include <QPointer>
-
 #include <functional>
 
 namespace zt::commission {
@@ -32,18 +29,13 @@ enum class FileOutcome;
 struct WriteOutcome;
 }
 
-namespace zt::trend {
-class SampleRing;
-}
-
-class AboutDialog;
+class HelpMenu;
 class PortEnumerator;
+class ProcessViews;
 class QLabel;
 class QSettings;
 class QStatusBar;
 class QTimer;
-class TrendView;
-class QDialog;
 class UserPrompts;
 class zt_settings;
 
@@ -78,13 +70,6 @@ public:
     // by-name connection looking for widgets called "action".
     void on_action_demo();
     void on_action_cal_show();
-
-signals:
-    // Each live block the module reported and the window showed; the trend,
-    // the CSV log and anything else watching the process listen here.
-    void liveValuesRead(const zt::LiveValues &live);
-    // A module answered the identification read with this type code.
-    void moduleIdentified(quint16 moduleCode);
 
 public slots:
     // Start-up and the persisted time stamp.
@@ -236,8 +221,7 @@ private:
     zt::link::ModuleLink *link = nullptr;
     quint16 moduleCode = 0;
 
-    QDialog *updateDialog = nullptr;
-    AboutDialog *aboutDialog = nullptr;
+    HelpMenu *helpMenu = nullptr;
 
     QStringList namedPorts;
     bool closeAfterFileWrite = false; // once the file's step on its way has ended
@@ -301,34 +285,8 @@ private:
     };
     AwaitedRead awaitedRead;  // the read being waited for, if any
 
-    // The CSV log of live values (csvlog.cpp).
-    void setUpCsvLog();
-    void toggleCsvLog(bool start);
-    void logLiveValues(const zt::LiveValues &live);
-    void showCsvLogFile();
-    void stopCsvLog(const QString &why);  // empty: the user stopped it
-    std::unique_ptr<zt::livelog::CsvLog> csvLog;  // the log running, if any
-    QAction *csvLogAction = nullptr;
-    QLabel *csvLogStatus = nullptr;
-
-    // The live values against time (trend.cpp).
-    void setUpTrend();
-    void startTrendOf(quint16 moduleCode);
-    void showTrend();
-    struct TrendSource {
-        quint16 code = 0;
-        QString port;
-        int address = 0;
-        bool operator==(const TrendSource &o) const { return code == o.code && port == o.port && address == o.address; }
-    };
-    TrendSource trendSource; // the module the samples are of
-    std::shared_ptr<zt::trend::SampleRing> trendSamples;
-    QString trendPluginDir;
-    QPointer<QWidget> trendWindow;
-    TrendView *trendView = nullptr; // trendWindow's own, valid while it lives
-
-    // The exchange with the module, frame by frame (traffic.cpp).
-    void setUpTrafficView();
+    // The CSV log, the trend and the exchange frame by frame (process/).
+    ProcessViews *processViews = nullptr;
 };
 
 template<class T>

@@ -146,7 +146,6 @@ void MainWindow::disconnectFromModule()
     awaitedRead = {};
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
-    stopCsvLog(msg::AbortLinkClosed);
 }
 
 void MainWindow::onShowStatus(QString str)

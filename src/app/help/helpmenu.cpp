@@ -1,29 +1,34 @@
 // The help menu: the update check and the about dialog.
 
-#include "mainwindow.h"
+#include "helpmenu.h"
 
 #include "app/help/aboutdialog.h"
-#include "messages.h"
-#include "programinfo.h"
 #include "app/help/updatedialog.h"
-#include "userprompts.h"
+#include "programinfo.h"
 
 #include <QDialog>
 
-void MainWindow::onUpdate()
+HelpMenu::HelpMenu(UserPrompts *prompts, QWidget *window)
+    : QObject(window)
+    , prompts(prompts)
+    , window(window)
+{
+}
+
+void HelpMenu::showUpdate()
 {
     UpdateDialogOptions options;
     options.prompts = prompts;
     updateDialog = new UpDateDialog(QString::fromLatin1(program::Name), QString::fromLatin1(program::Version), options);
     // Only a started installer accepts the dialog; "Выход", Esc and the
     // close button reject it and leave the window open.
-    connect(updateDialog, &QDialog::accepted, this, &QWidget::close);
+    connect(updateDialog, &QDialog::accepted, window, &QWidget::close);
     updateDialog->exec();
     updateDialog->deleteLater();
     updateDialog = nullptr;
 }
 
-void MainWindow::onAbout()
+void HelpMenu::showAbout()
 {
     aboutDialog = new AboutDialog;
     aboutDialog->exec();

@@ -41,7 +41,6 @@ void MainWindow::showIdentification(const ModuleState &module)
         showRs485Settings(id.plbAddress, id.plbSpeedCode, id.plbFormatCode);
     layout = zt::catalogue::layoutForCode(moduleCode);
     forgetTypedLimits();  // a new connection, perhaps another type
-    emit moduleIdentified(moduleCode);
 
     ui->BT_Open_Connect->setText(msg::Disconnect);
     ui->BT_Open_Connect->setEnabled(true);
@@ -110,6 +109,5 @@ void MainWindow::showLiveValues(const zt::LiveValues &live)
         showLiveValue(channelWidget<QLineEdit>("ED_VALUE_OUT_CH%1", ch), live.output[ch]);
         showLiveValue(channelWidget<QLineEdit>("ED_VALUE_T_XC_CH%1", ch), live.coldJunction[ch]);
     }
-    emit liveValuesRead(live);
     answerAwaitedRead(ModuleState::Live);
 }

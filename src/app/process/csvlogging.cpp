@@ -1,18 +1,21 @@
 // The CSV log of live values: its entry in the "Файл" menu, the choices kept
-// between runs, and every live block the window shows appended as a row
-// until the user stops it, the connection ends or a write fails.
+// between runs, and every live block the module link reports appended as a
+// row until the user stops it, the link ends or a write to the file fails.
 
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "processviews.h"
 
 #include "app/process/csvlogdialog.h"
 #include "app/process/csvlogtexts.h"
+#include "link/modulelink.h"
 #include "messages.h"
 #include "userprompts.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -47,22 +50,23 @@ void store(QSettings *settings, const CsvLogChoice &choice)
 
 // The main form stays as designed: the entry joins the menu here, after the
 // other file commands. Checked while a log runs.
-void MainWindow::setUpCsvLog()
+void ProcessViews::setUpCsvLog(const Form &form)
 {
-    csvLogAction = new QAction(translated(csvlogtext::Action), this);
+    csvLogAction = new QAction(translated(csvlogtext::Action), window);
     csvLogAction->setObjectName(QStringLiteral("action_csv_log"));
     csvLogAction->setCheckable(true);
-    csvLogAction->setFont(ui->action_file_report->font());
-    const QList<QAction *> entries = ui->menu->actions();
-    ui->menu->insertAction(entries.value(entries.indexOf(ui->action_file_report) + 1), csvLogAction);
-    connect(csvLogAction, &QAction::triggered, this, &MainWindow::toggleCsvLog);
-    connect(this, &MainWindow::liveValuesRead, this, &MainWindow::logLiveValues);
+    csvLogAction->setFont(form.fileEntryBefore->font());
+    const QList<QAction *> entries = form.fileMenu->actions();
+    form.fileMenu->insertAction(entries.value(entries.indexOf(form.fileEntryBefore) + 1), csvLogAction);
+    connect(csvLogAction, &QAction::triggered, this, &ProcessViews::toggleCsvLog);
+    connect(link, &zt::link::ModuleLink::liveValues, this, &ProcessViews::logLiveValues);
+    connect(link, &zt::link::ModuleLink::linkEnded, this, [this] { stopCsvLog(msg::AbortLinkClosed); });
 
-    csvLogStatus = new QLabel(statusBarWidget);
-    statusBarWidget->addPermanentWidget(csvLogStatus);
+    csvLogStatus = new QLabel(statusBar);
+    statusBar->addPermanentWidget(csvLogStatus);
 }
 
-void MainWindow::toggleCsvLog(bool start)
+void ProcessViews::toggleCsvLog(bool start)
 {
     if (!start) {
         stopCsvLog(QString());
@@ -70,23 +74,23 @@ void MainWindow::toggleCsvLog(bool start)
     }
     csvLogAction->setChecked(false);  // until the log has begun
     if (!isConnected()) {
-        prompts->warning(this, translated(csvlogtext::Title), msg::NeedModule);
+        prompts->warning(window, translated(csvlogtext::Title), msg::NeedModule);
         return;
     }
-    CsvLogDialog dialog(stored(appSettings), prompts, this);
+    CsvLogDialog dialog(stored(settings), prompts, window);
     if (dialog.exec() != QDialog::Accepted || !isConnected())
         return;
     const CsvLogChoice choice = dialog.choice();
-    store(appSettings, choice);
+    store(settings, choice);
 
-    const int position = zt::catalogue::positionOfCode(moduleCode);
-    const livelog::LogHeader header{zt::catalogue::name(position), ui->ED_Rev->text(), linePort,
-                                    zt::line::describe(lineSettings), position};
+    const zt::commission::ModuleState &module = link->module();
+    const livelog::LogHeader header{module.typeName(), module.id.firmware, zt::line::place(link->line()),
+                                    zt::line::describe(link->line()), module.position()};
     auto log = std::make_unique<livelog::CsvLog>(header, choice.dialect);
     if (!log->startFile(choice.path, choice.hourly, QDateTime::currentDateTime())) {
         const QString why = translated(csvlogtext::NotStarted).arg(log->errorString());
         csvLogStatus->setText(why);
-        prompts->critical(this, translated(csvlogtext::Title), why);
+        prompts->critical(window, translated(csvlogtext::Title), why);
         return;
     }
     csvLog = std::move(log);
@@ -94,7 +98,7 @@ void MainWindow::toggleCsvLog(bool start)
     showCsvLogFile();
 }
 
-void MainWindow::logLiveValues(const zt::LiveValues &live)
+void ProcessViews::logLiveValues(const zt::LiveValues &live)
 {
     if (!csvLog)
         return;
@@ -102,14 +106,14 @@ void MainWindow::logLiveValues(const zt::LiveValues &live)
     if (!csvLog->append(QDateTime::currentDateTime(), live)) {
         const QString error = csvLog->errorString();
         stopCsvLog(error);
-        prompts->critical(this, translated(csvlogtext::Title), translated(csvlogtext::StoppedBecause).arg(error));
+        prompts->critical(window, translated(csvlogtext::Title), translated(csvlogtext::StoppedBecause).arg(error));
         return;
     }
     if (csvLog->fileName() != before)  // the next hour's file
         showCsvLogFile();
 }
 
-void MainWindow::showCsvLogFile()
+void ProcessViews::showCsvLogFile()
 {
     csvLogStatus->setText(translated(csvlogtext::Running).arg(QFileInfo(csvLog->fileName()).fileName()));
     csvLogStatus->setToolTip(csvLog->fileName());
@@ -117,7 +121,7 @@ void MainWindow::showCsvLogFile()
 
 // An empty reason is the user's own stop. Any other stays in the status bar
 // for whoever comes back to a log that ended on its own.
-void MainWindow::stopCsvLog(const QString &why)
+void ProcessViews::stopCsvLog(const QString &why)
 {
     if (!csvLog)
         return;
@@ -126,7 +130,7 @@ void MainWindow::stopCsvLog(const QString &why)
     csvLogStatus->setToolTip(QString());
     if (why.isEmpty()) {
         csvLogStatus->clear();
-        onShowStatus(translated(csvlogtext::Stopped));
+        statusBar->showMessage(translated(csvlogtext::Stopped));
     } else {
         csvLogStatus->setText(translated(csvlogtext::StoppedBecause).arg(why));
     }

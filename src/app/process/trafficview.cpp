@@ -1,18 +1,21 @@
 // The view of the exchange with the module: a dock, closed at start, opened
 // from the modes menu.
 
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "processviews.h"
 
 #include "app/process/trafficdock.h"
 
-void MainWindow::setUpTrafficView()
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+
+void ProcessViews::setUpTrafficView(const Form &form)
 {
-    auto *dock = new TrafficDock(prompts, this);
-    addDockWidget(Qt::BottomDockWidgetArea, dock);
+    auto *dock = new TrafficDock(prompts, window);
+    window->addDockWidget(Qt::BottomDockWidgetArea, dock);
     dock->hide();
     QAction *show = dock->toggleViewAction();
     show->setObjectName(QStringLiteral("action_traffic"));
-    show->setFont(ui->action_demo->font());
-    ui->menu_2->addAction(show);
+    show->setFont(form.modesFontOf->font());
+    form.modesMenu->addAction(show);
 }

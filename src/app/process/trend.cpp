@@ -2,44 +2,48 @@
 // first live block on (so the window opened later shows what was already
 // seen), and a fresh trend for each new module.
 
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "processviews.h"
 
 #include "app/process/trendloader.h"
-#include "userprompts.h"
-#include "trend/samplering.h"
 #include "app/trendwindow/trendtexts.h"
+#include "link/modulelink.h"
+#include "trend/samplering.h"
+#include "userprompts.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QDateTime>
+#include <QMainWindow>
+#include <QMenu>
 
 #include <cmath>
 
-void MainWindow::setUpTrend()
+void ProcessViews::setUpTrend(const Form &form)
 {
     trendSamples = std::make_shared<zt::trend::SampleRing>(zt::trend::DayOfSamples);
-    QAction *show = ui->menu_2->addAction(QCoreApplication::translate(trendtext::Context, trendtext::MenuAction), this, &MainWindow::showTrend);
+    QAction *show = form.modesMenu->addAction(QCoreApplication::translate(trendtext::Context, trendtext::MenuAction), this, &ProcessViews::showTrend);
     show->setObjectName(QStringLiteral("action_trend"));
-    show->setFont(ui->action_demo->font());
+    show->setFont(form.modesFontOf->font());
 #if !ZT_TREND_WINDOW
     // Built without Qwt: the samples are still kept, only not drawn.
     show->setEnabled(false);
     show->setToolTip(QCoreApplication::translate(trendtext::Context, trendtext::NotBuilt));
-    ui->menu_2->setToolTipsVisible(true);
+    form.modesMenu->setToolTipsVisible(true);
 #endif
 
-    connect(this, &MainWindow::liveValuesRead, this, [this](const zt::LiveValues &live) {
+    connect(link, &zt::link::ModuleLink::liveValues, this, [this](const zt::LiveValues &live) {
         trendSamples->append(QDateTime::currentMSecsSinceEpoch(), live);
         if (trendWindow)
             trendView->samplesChanged();
     });
-    connect(this, &MainWindow::moduleIdentified, this, &MainWindow::startTrendOf);
+    connect(link, &zt::link::ModuleLink::identified, this, &ProcessViews::startTrendOf);
 }
 
 // The same module on the same line again (the link came back) continues its
 // trend with a break in the lines; any other starts a new one.
-void MainWindow::startTrendOf(quint16 code)
+void ProcessViews::startTrendOf(const zt::commission::ModuleState &module)
 {
-    const TrendSource source{code, linePort, lineSettings.address};
+    const TrendSource source{module.id.moduleCode, zt::line::place(link->line()), link->line().address};
     if (source == trendSource) {
         const float none = std::nanf("");
         trendSamples->append(QDateTime::currentMSecsSinceEpoch(),
@@ -49,18 +53,18 @@ void MainWindow::startTrendOf(quint16 code)
         trendSource = source;
     }
     if (trendWindow) {
-        trendView->setModule(trendModuleOf(code));
+        trendView->setModule(trendModuleOf(source.code));
         trendView->samplesChanged();
     }
 }
 
-void MainWindow::showTrend()
+void ProcessViews::showTrend()
 {
     if (!trendWindow) {
         QString why;
-        trendView = createTrendView(trendPluginDir, trendSamples, trendPromptsOf(prompts), this, &why);
+        trendView = createTrendView(trendPluginDir, trendSamples, trendPromptsOf(prompts), window, &why);
         if (!trendView) {
-            prompts->critical(this, QCoreApplication::translate(trendtext::Context, trendtext::Title),
+            prompts->critical(window, QCoreApplication::translate(trendtext::Context, trendtext::Title),
                               QCoreApplication::translate(trendtext::Context, trendtext::NotLoaded).arg(why));
             return;
         }
