@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "accessibility.h"
+#include "app/connection/connectionpanel.h"
 #include "language.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
@@ -28,9 +29,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     : QMainWindow(parent)
-    , namedPorts(options.namedPorts)
     , prompts(options.prompts ? options.prompts : UserPrompts::standard())
-    , portEnumerator(options.portEnumerator ? options.portEnumerator : PortEnumerator::system())
     , trendPluginDir(options.pluginDir.isEmpty() ? installedPluginDir() : options.pluginDir)
 {
     link = new zt::link::ModuleLink(this);
@@ -40,7 +39,6 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(link, &zt::link::ModuleLink::blocksRead, this, &MainWindow::showBlocks);
     connect(link, &zt::link::ModuleLink::liveValues, this, &MainWindow::showLiveValues);
     connect(link, &zt::link::ModuleLink::writeFinished, this, &MainWindow::onWriteDataEnd);
-    connect(link, &zt::link::ModuleLink::linkEnded, this, &MainWindow::onLinkEnded);
 
     ui = new Ui::MainWindow;
     ui->setupUi(this);
@@ -52,13 +50,13 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     statusBarWidget = new QStatusBar(this);
     setStatusBar(statusBarWidget);
 
-    // Listing the system's ports asks udev about each (about 13 ms, half of
-    // the window's own start-up): the window is shown first, the list follows.
-    QTimer::singleShot(0, this, [this] {
-        fillPortList();
-        if (!namedPorts.isEmpty())
-            ui->cbPorts->setCurrentText(namedPorts.first());
-    });
+    const ConnectionPanel::Window window{this, ui, statusBarWidget, appSettings, prompts,
+                                         [this] { return isOffline(); },
+                                         [this] { disconnectFromModule(); },
+                                         [this] { setVis(); }};
+    connection = new ConnectionPanel(window, link,
+                                     options.portEnumerator ? options.portEnumerator : PortEnumerator::system(),
+                                     options.namedPorts);
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
 
@@ -70,7 +68,6 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(ui->action_cal_show, &QAction::triggered, this, &MainWindow::on_action_cal_show);
     connect(ui->action_update, SIGNAL(triggered()), this, SLOT(onUpdate()));
     connect(ui->action_about, SIGNAL(triggered()), this, SLOT(onAbout()));
-    setUpLineSettings();
     setUpCsvLog();
     setUpTrend();
     setUpTrafficView();

@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/connection/connectionpanel.h"
 #include "app/process/csvlogdialog.h"
 #include "app/process/csvlogtexts.h"
 #include "messages.h"
@@ -80,8 +81,8 @@ void MainWindow::toggleCsvLog(bool start)
     store(appSettings, choice);
 
     const int position = zt::catalogue::positionOfCode(moduleCode);
-    const livelog::LogHeader header{zt::catalogue::name(position), ui->ED_Rev->text(), linePort,
-                                    zt::line::describe(lineSettings), position};
+    const livelog::LogHeader header{zt::catalogue::name(position), ui->ED_Rev->text(), connection->lastPlace(),
+                                    zt::line::describe(connection->settings()), position};
     auto log = std::make_unique<livelog::CsvLog>(header, choice.dialect);
     if (!log->startFile(choice.path, choice.hourly, QDateTime::currentDateTime())) {
         const QString why = translated(csvlogtext::NotStarted).arg(log->errorString());

@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/connection/connectionpanel.h"
 #include "app/process/trendloader.h"
 #include "userprompts.h"
 #include "trend/samplering.h"
@@ -39,7 +40,7 @@ void MainWindow::setUpTrend()
 // trend with a break in the lines; any other starts a new one.
 void MainWindow::startTrendOf(quint16 code)
 {
-    const TrendSource source{code, linePort, lineSettings.address};
+    const TrendSource source{code, connection->lastPlace(), connection->settings().address};
     if (source == trendSource) {
         const float none = std::nanf("");
         trendSamples->append(QDateTime::currentMSecsSinceEpoch(),
