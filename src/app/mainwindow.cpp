@@ -4,6 +4,7 @@
 #include "accessibility.h"
 #include "app/help/helpmenu.h"
 #include "app/process/processviews.h"
+#include "app/connection/connectionpanel.h"
 #include "language.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
@@ -31,9 +32,7 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     : QMainWindow(parent)
-    , namedPorts(options.namedPorts)
     , prompts(options.prompts ? options.prompts : UserPrompts::standard())
-    , portEnumerator(options.portEnumerator ? options.portEnumerator : PortEnumerator::system())
 {
     link = new zt::link::ModuleLink(this);
     connect(link, &zt::link::ModuleLink::transportStatus, this, &MainWindow::onShowStatus);
@@ -55,13 +54,13 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     statusBarWidget = new QStatusBar(this);
     setStatusBar(statusBarWidget);
 
-    // Listing the system's ports asks udev about each (about 13 ms, half of
-    // the window's own start-up): the window is shown first, the list follows.
-    QTimer::singleShot(0, this, [this] {
-        fillPortList();
-        if (!namedPorts.isEmpty())
-            ui->cbPorts->setCurrentText(namedPorts.first());
-    });
+    const ConnectionPanel::Window window{this, ui, statusBarWidget, appSettings, prompts,
+                                         [this] { return isOffline(); },
+                                         [this] { disconnectFromModule(); },
+                                         [this] { setVis(); }};
+    connection = new ConnectionPanel(window, link,
+                                     options.portEnumerator ? options.portEnumerator : PortEnumerator::system(),
+                                     options.namedPorts);
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
 
@@ -73,14 +72,13 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(ui->action_cal_show, &QAction::triggered, this, &MainWindow::on_action_cal_show);
     connect(ui->action_update, SIGNAL(triggered()), this, SLOT(onUpdate()));
     connect(ui->action_about, SIGNAL(triggered()), this, SLOT(onAbout()));
-    setUpLineSettings();
     processViews = new ProcessViews(link, {ui->menu, ui->action_file_report, ui->menu_2, ui->action_demo, statusBarWidget},
                                     prompts, appSettings, options.pluginDir, this);
     // After the process views: they take each live block and the link's end
     // before what the window makes of them may open a message box (a record
     // saved, why the line was lost).
     connect(link, &zt::link::ModuleLink::liveValues, this, &MainWindow::showLiveValues);
-    connect(link, &zt::link::ModuleLink::linkEnded, this, &MainWindow::onLinkEnded);
+    connect(link, &zt::link::ModuleLink::linkEnded, connection, &ConnectionPanel::onLinkEnded);
     helpMenu = new HelpMenu(prompts, this);
     ui->menu_2->addSeparator();
     QMenu *languages = language::addMenu(ui->menu_2, appSettings);

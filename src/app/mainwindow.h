@@ -29,6 +29,7 @@ enum class FileOutcome;
 struct WriteOutcome;
 }
 
+class ConnectionPanel;
 class HelpMenu;
 class PortEnumerator;
 class ProcessViews;
@@ -41,10 +42,6 @@ class zt_settings;
 
 namespace Ui {
 class MainWindow;
-}
-
-namespace zt::line {
-struct Answer;
 }
 
 // What the window is started with besides its parent.
@@ -150,12 +147,9 @@ public slots:
     void on_CB_RS485Parametrs_currentIndexChanged(int index);
 
 private:
-    void fillPortList();
     bool isConnected() const;
     bool isOffline() const;
     void disconnectFromModule();
-    QString openFailureText(const QString &portName) const;
-    void onLinkEnded(zt::link::Reason reason);
     void onWriteDataEnd(int request, zt::link::Purpose purpose, zt::link::WriteOutcome outcome);
     void reportFailedWrite(int exceptionCode, const QString &failure);
 
@@ -212,7 +206,6 @@ private:
     T *channelWidget(const char *namePattern, int channel) const;
 
     zt::ModuleLayout layout;
-    QStringList ports;
     QSettings *appSettings = nullptr;
     QDateTime lastUpdate;
     QStatusBar *statusBarWidget = nullptr;
@@ -223,43 +216,12 @@ private:
 
     HelpMenu *helpMenu = nullptr;
 
-    QStringList namedPorts;
     bool closeAfterFileWrite = false; // once the file's step on its way has ended
     UserPrompts *prompts = nullptr;
-    PortEnumerator *portEnumerator = nullptr;
 
-    // Line settings, the module search, and why a module did not answer
-    // (linesettings.cpp, modulesearch.cpp, lineanswer.cpp).
-    bool portReady(const QString &name);
-    // The line a search or a sweep goes over, the connection ended first;
-    // false when there is none (offline, or the chosen port is not ready).
-    bool lineToSweep(zt::line::LineSettings *line);
-    void setUpLineSettings();
-    void editLineSettings();
-    void searchModule();
-    void listModules(); // modulelist.cpp
-    void useLineSettings(const zt::line::LineSettings &settings); // stored, then connected with
-    void explainFailedAttempt(int exceptionCode, const QString &tcpFailure);
-    void showLineKind();
-    void showLineAnswer(const zt::line::Answer &answer);
-    QString moduleAnsweredText(int exceptionCode) const;
-    void offerLineChange(int request, int address, quint16 value);
-    void followLineWrite(int request);
-    void followModuleLine(int address, quint16 value);
-    zt::line::LineSettings lineSettings;
-    QString linePort; // of the last connect attempt
-    QString serialPortRow; // the port row's caption in the form
-    QLabel *lineStatus = nullptr;
-    struct OfferedLine {
-        zt::line::LineSettings settings;
-        int on = 0; // the link's line whose module took it
-    };
-    OfferedLine offeredLine;
-    struct LineWrite {
-        int address;
-        quint16 value;
-    };
-    QHash<int, LineWrite> lineWrites; // by the write that changes the module's line
+    // The connection row, its line and why a module did not answer
+    // (connection/connectionpanel.h).
+    ConnectionPanel *connection = nullptr;
 
     // Commissioning: the module against a settings file, and the module
     // record (commission.cpp).

@@ -4,7 +4,7 @@
 // Behind a Modbus TCP gateway there is no raw line: the transport's own
 // words say it.
 
-#include "mainwindow.h"
+#include "connectionpanel.h"
 #include "ui_mainwindow.h"
 
 #include "messages.h"
@@ -15,34 +15,34 @@
 #include "module/catalogue.h"
 
 
-QString MainWindow::moduleAnsweredText(int exceptionCode) const
+QString ConnectionPanel::moduleAnsweredText(int exceptionCode)
 {
     return zt::line::answerInWords(exceptionCode);
 }
 
 // The connect button waits for the answer: the probe holds the port.
-void MainWindow::explainFailedAttempt(int exceptionCode, const QString &tcpFailure)
+void ConnectionPanel::explainFailedAttempt(int exceptionCode, const QString &tcpFailure)
 {
     using zt::line::LineProber;
     if (exceptionCode != 0 || !tcpFailure.isEmpty()) {
-        prompts->critical(this, msg::ErrorTitle, exceptionCode != 0 ? moduleAnsweredText(exceptionCode) : tcpFailure);
+        critical(exceptionCode != 0 ? moduleAnsweredText(exceptionCode) : tcpFailure);
         return;
     }
     auto *prober = new LineProber(this);
     if (!prober->open(linePort)) {
         delete prober;
-        prompts->critical(this, msg::ErrorTitle, msg::ConnectionTimeout);
+        critical(msg::ConnectionTimeout);
         return;
     }
-    ui->BT_Open_Connect->setEnabled(false);
+    window.form->BT_Open_Connect->setEnabled(false);
     auto done = [this, prober] {
         prober->close();
         prober->deleteLater();
-        setVis();
+        window.showControls();
     };
     connect(prober, &LineProber::lineLost, this, [this, done] {
         done();
-        prompts->critical(this, msg::ErrorTitle, msg::ConnectionTimeout);
+        critical(msg::ConnectionTimeout);
     });
     connect(prober, &LineProber::answered, this, [this, done](const zt::line::Answer &answer) {
         done();
@@ -51,7 +51,7 @@ void MainWindow::explainFailedAttempt(int exceptionCode, const QString &tcpFailu
     prober->probe(lineSettings);
 }
 
-void MainWindow::showLineAnswer(const zt::line::Answer &answer)
+void ConnectionPanel::showLineAnswer(const zt::line::Answer &answer)
 {
     using zt::line::Answer;
     const QString line = zt::line::describe(lineSettings);
@@ -75,7 +75,7 @@ void MainWindow::showLineAnswer(const zt::line::Answer &answer)
         break;
     case Answer::OtherAddress: {
         const QString question = msg::OtherAddressQuestion.arg(lineSettings.address).arg(answer.address);
-        if (prompts->question(this, msg::ErrorTitle, question)) {
+        if (window.prompts->question(window.widget, msg::ErrorTitle, question)) {
             zt::line::LineSettings other = lineSettings;
             other.address = answer.address;
             useLineSettings(other);
@@ -83,5 +83,5 @@ void MainWindow::showLineAnswer(const zt::line::Answer &answer)
         return;
     }
     }
-    prompts->critical(this, msg::ErrorTitle, text);
+    critical(text);
 }

@@ -3,7 +3,7 @@
 // naming a Modbus TCP gateway, and following a PLB module to the address,
 // speed or format it was just given.
 
-#include "mainwindow.h"
+#include "connectionpanel.h"
 #include "ui_mainwindow.h"
 
 #include "app/connection/linesettingsdialog.h"
@@ -61,35 +61,36 @@ bool restore(const QSettings &settings, zt::line::LineSettings *line)
 } // namespace
 
 // The main form stays as designed: the entries join the menu here.
-void MainWindow::setUpLineSettings()
+void ConnectionPanel::setUpLineSettings()
 {
-    restore(*appSettings, &lineSettings);
-    serialPortRow = ui->label->text();
+    Ui::MainWindow *form = window.form;
+    restore(*window.settings, &lineSettings);
+    serialPortRow = form->label->text();
     showLineKind();
 
-    lineStatus = new QLabel(statusBarWidget);
-    statusBarWidget->addPermanentWidget(lineStatus);
+    lineStatus = new QLabel(window.statusBar);
+    window.statusBar->addPermanentWidget(lineStatus);
 
-    ui->menu_2->addSeparator();
-    QAction *edit = ui->menu_2->addAction(msg::LineSettingsAction, this, &MainWindow::editLineSettings);
+    form->menu_2->addSeparator();
+    QAction *edit = form->menu_2->addAction(msg::LineSettingsAction, this, &ConnectionPanel::editLineSettings);
     edit->setObjectName(QStringLiteral("action_line_settings"));
-    QAction *search = ui->menu_2->addAction(msg::ModuleSearchAction, this, &MainWindow::searchModule);
+    QAction *search = form->menu_2->addAction(msg::ModuleSearchAction, this, &ConnectionPanel::searchModule);
     search->setObjectName(QStringLiteral("action_module_search"));
-    QAction *list = ui->menu_2->addAction(msg::ModuleListAction, this, &MainWindow::listModules);
+    QAction *list = form->menu_2->addAction(msg::ModuleListAction, this, &ConnectionPanel::listModules);
     list->setObjectName(QStringLiteral("action_module_list"));
     for (QAction *action : {edit, search, list})
-        action->setFont(ui->action_demo->font());
+        action->setFont(form->action_demo->font());
 }
 
 // Taken for the next connection; the present one keeps its line.
-void MainWindow::editLineSettings()
+void ConnectionPanel::editLineSettings()
 {
-    LineSettingsDialog dialog(lineSettings, this);
+    LineSettingsDialog dialog(lineSettings, window.widget);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const bool gatewayBefore = lineSettings.isTcp();
     lineSettings = dialog.settings();
-    store(appSettings, lineSettings);
+    store(window.settings, lineSettings);
     showLineKind();
     if (gatewayBefore || lineSettings.isTcp())
         fillPortList();
@@ -97,34 +98,45 @@ void MainWindow::editLineSettings()
 
 // The port row names a gateway as the place to connect to; "Обновить" shows
 // it again.
-void MainWindow::showLineKind()
+void ConnectionPanel::showLineKind()
 {
     const bool tcp = lineSettings.isTcp();
-    ui->label->setText(tcp ? msg::TcpPortRow.text() : serialPortRow);
-    ui->cbPorts->setAccessibleName(ui->label->text());
-    ui->cbPorts->setToolTip(tcp ? msg::TcpPortRowTip.text() : QString());
+    Ui::MainWindow *form = window.form;
+    form->label->setText(tcp ? msg::TcpPortRow.text() : serialPortRow);
+    form->cbPorts->setAccessibleName(form->label->text());
+    form->cbPorts->setToolTip(tcp ? msg::TcpPortRowTip.text() : QString());
 }
 
-void MainWindow::useLineSettings(const zt::line::LineSettings &settings)
+void ConnectionPanel::useLineSettings(const zt::line::LineSettings &settings)
 {
     lineSettings = settings;
-    store(appSettings, lineSettings);
+    store(window.settings, lineSettings);
     if (isConnected())
-        disconnectFromModule();
-    openSerialPort();
+        window.disconnect();
+    connectToModule();
 }
 
 // Only what the user sets on a connected module: the values shown from the
 // module while connecting are written back too, and they change nothing.
-void MainWindow::offerLineChange(int request, int address, quint16 value)
+void ConnectionPanel::offerLineChange(int request, int address, quint16 value)
 {
     if (isConnected() && request != 0)
         lineWrites.insert(request, {address, value});
 }
 
-// The module took the write: the line may follow it.
-void MainWindow::followLineWrite(int request)
+void ConnectionPanel::showModuleLine(const std::function<void()> &show)
 {
+    const QHash<int, LineWrite> offered = lineWrites;
+    show();
+    lineWrites = offered;
+}
+
+// The module took the write: the line may follow it. Writes still pending
+// when the link ended are the link's end to report.
+void ConnectionPanel::followLineWrite(int request, zt::link::Purpose purpose, zt::link::WriteOutcome outcome)
+{
+    if (purpose != zt::link::Purpose::LineChange || outcome.kind != zt::link::WriteOutcome::Confirmed || !link->isOpen())
+        return;
     if (lineWrites.contains(request)) {
         const LineWrite write = lineWrites.take(request);
         followModuleLine(write.address, write.value);
@@ -133,7 +145,7 @@ void MainWindow::followLineWrite(int request)
 
 // Changes declined earlier on this connection stay in the offer: the module
 // took them all.
-void MainWindow::followModuleLine(int address, quint16 value)
+void ConnectionPanel::followModuleLine(int address, quint16 value)
 {
     if (offeredLine.on != link->lineNumber())
         offeredLine = {lineSettings, link->lineNumber()};
@@ -141,6 +153,6 @@ void MainWindow::followModuleLine(int address, quint16 value)
         || offeredLine.settings == lineSettings)
         return;
     const QString question = msg::LineFollowQuestion.arg(zt::line::describe(offeredLine.settings));
-    if (prompts->question(this, msg::LineTitle, question))
+    if (window.prompts->question(window.widget, msg::LineTitle, question))
         useLineSettings(offeredLine.settings);
 }

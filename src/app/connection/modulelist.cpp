@@ -3,28 +3,26 @@
 // chosen from the list is connected at its address, which is kept for the
 // next start.
 
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "connectionpanel.h"
 
 #include "messages.h"
 #include "app/connection/modulelistdialog.h"
 #include "app/connection/modulelisttexts.h"
-#include "userprompts.h"
 #include "line/modulescan.h"
 
-void MainWindow::listModules()
+void ConnectionPanel::listModules()
 {
     using zt::line::ModuleScan;
     zt::line::LineSettings line;
     if (!lineToSweep(&line))
         return;
 
-    auto *dialog = new ModuleListDialog(zt::line::MinAddress, zt::line::MaxAddress, this);
+    auto *dialog = new ModuleListDialog(zt::line::MinAddress, zt::line::MaxAddress, window.widget);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     auto *scan = new ModuleScan(dialog); // closing the dialog frees the port
     connect(scan, &ModuleScan::asking, dialog, &ModuleListDialog::showAsking);
-    connect(scan, &ModuleScan::found, dialog, [this, dialog](const ModuleScan::Module &module) {
+    connect(scan, &ModuleScan::found, dialog, [dialog](const ModuleScan::Module &module) {
         switch (module.kind) {
         case ModuleScan::Module::Identified: dialog->addModule(module.address, module.type, module.firmware); return;
         case ModuleScan::Module::Refused: dialog->addDevice(module.address, moduleAnsweredText(module.exceptionCode)); return;
@@ -47,7 +45,7 @@ void MainWindow::listModules()
     if (!scan->start(line)) {
         const QString why = line.isTcp() ? scan->errorString() : openFailureText(line.port);
         delete dialog;
-        prompts->critical(this, msg::ErrorTitle, why);
+        critical(why);
         return;
     }
     dialog->show();

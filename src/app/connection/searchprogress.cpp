@@ -3,24 +3,22 @@
 // gateway every address, as the dialog says. A module found is connected
 // with its settings, which are kept for the next start.
 
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "connectionpanel.h"
 
 #include "messages.h"
-#include "userprompts.h"
 #include "line/modulesearch.h"
 
 #include <QProgressBar>
 #include <QProgressDialog>
 
-void MainWindow::searchModule()
+void ConnectionPanel::searchModule()
 {
     using zt::line::ModuleSearch;
     zt::line::LineSettings line;
     if (!lineToSweep(&line))
         return;
     auto *search = new ModuleSearch(this);
-    auto *progress = new QProgressDialog(this);
+    auto *progress = new QProgressDialog(window.widget);
     progress->setWindowTitle(msg::SearchTitle);
     progress->setCancelButtonText(msg::CancelButton);
     progress->setWindowModality(Qt::WindowModal);
@@ -51,15 +49,14 @@ void MainWindow::searchModule()
                     useLineSettings(found);
                     return;
                 case ModuleSearch::Outcome::NotFound:
-                    prompts->critical(this, msg::ErrorTitle,
-                                      line.isTcp() ? msg::SearchTcpNotFound.arg(zt::line::place(line))
-                                                   : msg::SearchNotFound.text());
+                    critical(line.isTcp() ? msg::SearchTcpNotFound.arg(zt::line::place(line))
+                                          : msg::SearchNotFound.text());
                     return;
                 case ModuleSearch::Outcome::Echo:
-                    prompts->critical(this, msg::ErrorTitle, msg::EchoAnswer);
+                    critical(msg::EchoAnswer);
                     return;
                 case ModuleSearch::Outcome::LineLost:
-                    prompts->critical(this, msg::ErrorTitle, line.isTcp() ? search->errorString() : msg::PortGone.text());
+                    critical(line.isTcp() ? search->errorString() : msg::PortGone.text());
                     return;
                 }
             });
@@ -68,7 +65,7 @@ void MainWindow::searchModule()
         const QString why = line.isTcp() ? search->errorString() : openFailureText(line.port);
         delete search;
         delete progress;
-        prompts->critical(this, msg::ErrorTitle, why);
+        critical(why);
         return;
     }
     bar->setMaximum(search->candidateCount());

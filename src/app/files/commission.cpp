@@ -6,6 +6,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/connection/connectionpanel.h"
 #include "app/files/comparedialog.h"
 #include "messages.h"
 #include "userprompts.h"
@@ -115,8 +116,8 @@ void MainWindow::on_action_file_report_triggered()
         zt::commission::ReportInput input;
         input.time = QDateTime::currentDateTime();
         // The port and the line, as ztconfig-cli's record names them.
-        zt::line::LineSettings line = lineSettings;
-        line.port = linePort;
+        zt::line::LineSettings line = connection->settings();
+        line.port = connection->lastPlace();
         input.port = zt::line::describeWithPort(line);
         input.state = state;
         if (lastFileWritten.on == link->lineNumber()) {

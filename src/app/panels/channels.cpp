@@ -5,6 +5,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/connection/connectionpanel.h"
 #include "app/panels/channeltexts.h"
 #include "messages.h"
 #include "userprompts.h"
@@ -244,12 +245,11 @@ void MainWindow::showRs485Settings(int address, quint16 speedCode, quint16 forma
         else
             new ClosedListSteps(box, [this, list] { writeRs485Choice(list); });
     }
-    const QHash<int, LineWrite> offered = lineWrites;
-    ui->NumB_ADR->setValue(address);
-    ui->CB_RS485Speed->setCurrentIndex(zt::rs485::speedRowOfCode(speedCode));
-    ui->CB_RS485Parametrs->setCurrentIndex(zt::rs485::formatRowOfCode(formatCode));
-    // Written back as read: the module's own line, nothing to follow.
-    lineWrites = offered;
+    connection->showModuleLine([this, address, speedCode, formatCode] {
+        ui->NumB_ADR->setValue(address);
+        ui->CB_RS485Speed->setCurrentIndex(zt::rs485::speedRowOfCode(speedCode));
+        ui->CB_RS485Parametrs->setCurrentIndex(zt::rs485::formatRowOfCode(formatCode));
+    });
 }
 
 void MainWindow::rs485ListChanged(Rs485List list)
@@ -270,7 +270,7 @@ void MainWindow::writeRs485Choice(Rs485List list)
         return;
     const int address = speed ? zt::reg::PlbSpeed : zt::reg::PlbFormat;
     const quint16 code = speed ? zt::rs485::speedCodeOfRow(row) : zt::rs485::formatCodeOfRow(row);
-    offerLineChange(WriteNewValueZT(Purpose::LineChange, address, code), address, code);
+    connection->offerLineChange(WriteNewValueZT(Purpose::LineChange, address, code), address, code);
 }
 
 // The form's slots.
@@ -315,7 +315,7 @@ void MainWindow::on_CHB_AI_FAST_CH0_stateChanged(int)
 void MainWindow::on_BT_Set_RS_Settings_clicked()
 {
     const quint16 address = quint16(ui->NumB_ADR->value());
-    offerLineChange(WriteNewValueZT(Purpose::LineChange, zt::reg::PlbAddress, address), zt::reg::PlbAddress, address);
+    connection->offerLineChange(WriteNewValueZT(Purpose::LineChange, zt::reg::PlbAddress, address), zt::reg::PlbAddress, address);
 }
 
 void MainWindow::on_CB_RS485Speed_currentIndexChanged(int) { rs485ListChanged(Rs485List::Speed); }

@@ -30,7 +30,7 @@ int MainWindow::WriteNewValueZT(zt::link::Purpose purpose, int address, quint16 
     return link->write(purpose, address, {value});
 }
 
-void MainWindow::onWriteDataEnd(int request, zt::link::Purpose purpose, zt::link::WriteOutcome outcome)
+void MainWindow::onWriteDataEnd(int request, zt::link::Purpose, zt::link::WriteOutcome outcome)
 {
     // Writes pending when the link ended: its end tells why.
     if (!link->isOpen())
@@ -42,8 +42,6 @@ void MainWindow::onWriteDataEnd(int request, zt::link::Purpose purpose, zt::link
         return;
     }
     showCompletion(request);
-    if (purpose == zt::link::Purpose::LineChange)
-        followLineWrite(request);
 }
 
 // The box that says a command was done belongs to the module's answer to
@@ -74,7 +72,6 @@ void MainWindow::showCompletion(int request)
 void MainWindow::clearPendingMessages()
 {
     completions.clear();
-    lineWrites.clear();
 }
 
 void MainWindow::on_BT_MODUL_RESET_clicked()

@@ -4,6 +4,7 @@
 
 #include "processviews.h"
 
+#include "app/connection/connectionpanel.h"
 #include "app/process/csvlogdialog.h"
 #include "app/process/csvlogtexts.h"
 #include "link/modulelink.h"

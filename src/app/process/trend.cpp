@@ -4,6 +4,7 @@
 
 #include "processviews.h"
 
+#include "app/connection/connectionpanel.h"
 #include "app/process/trendloader.h"
 #include "app/trendwindow/trendtexts.h"
 #include "link/modulelink.h"
