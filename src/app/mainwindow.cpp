@@ -5,6 +5,7 @@
 #include "app/help/helpmenu.h"
 #include "app/process/processviews.h"
 #include "app/connection/connectionpanel.h"
+#include "app/files/filecommands.h"
 #include "language.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
@@ -39,8 +40,6 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connect(link, &zt::link::ModuleLink::identified, this, &MainWindow::showIdentification);
     connect(link, &zt::link::ModuleLink::blocksRead, this, &MainWindow::showBlocks);
     connect(link, &zt::link::ModuleLink::writeFinished, this, &MainWindow::onWriteDataEnd);
-    connect(link, &zt::link::ModuleLink::fileWriteFinished, this,
-            [this](zt::link::FileOutcome outcome, int confirmed) { onFileWriteFinished(outcome, confirmed); });
     // One re-read for a burst of writes, and a quicker one after a file's steps.
     link->setReread(zt::commission::ModuleState::Config, RereadAfterWritesMs, RereadAfterFileMs);
 
@@ -61,6 +60,9 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     connection = new ConnectionPanel(window, link,
                                      options.portEnumerator ? options.portEnumerator : PortEnumerator::system(),
                                      options.namedPorts);
+    fileCommands = new FileCommands({this, ui, prompts, [this] { return isOffline(); }, [this] { return isConnected(); },
+                                     [this] { setVis(); }, [this] { forgetTypedLimits(); }},
+                                    link);
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
 

@@ -25,11 +25,11 @@ namespace zt::link {
 class ModuleLink;
 enum class Purpose;
 enum class Reason;
-enum class FileOutcome;
 struct WriteOutcome;
 }
 
 class ConnectionPanel;
+class FileCommands;
 class HelpMenu;
 class PortEnumerator;
 class ProcessViews;
@@ -162,22 +162,16 @@ private:
     void applyUnitLabels();
 
     // Settings files.
-    bool loadSettingsFile(const QString &path, zt_settings *into);
     enum class RangeLists { Both, OfSelectedType };
     void applySettings(const zt::ModuleSettings &file, RangeLists lists);
     bool formSettings(zt::ModuleSettings *file);
 
     void calibrate(int channel, bool gain);
 
-    // Writing a settings file to the module, step by step.
-    void onFileWriteFinished(zt::link::FileOutcome outcome, int confirmed);
-    void setFileWriteControlsEnabled(bool enabled);
-    bool fileWriteRunning() const;
     void clearPendingMessages();
     enum class Completion { Written, Calibrated, Rebooted, Reset };
     void expectCompletion(int request, Completion message);
     void showCompletion(int request);
-    void logInterruptedFileWrite(int confirmed) const;
     void forgetTypedLimits();
 
 protected:
@@ -215,37 +209,20 @@ private:
     quint16 moduleCode = 0;
 
     HelpMenu *helpMenu = nullptr;
-
-    bool closeAfterFileWrite = false; // once the file's step on its way has ended
     UserPrompts *prompts = nullptr;
 
     // The connection row, its line and why a module did not answer
     // (connection/connectionpanel.h).
     ConnectionPanel *connection = nullptr;
 
-    // Commissioning: the module against a settings file, and the module
-    // record (commission.cpp).
+    // The settings file written into the module, the comparison with one,
+    // the module record (files/filecommands.h); the form's slots stay here.
 public slots:
     void on_action_file_compare_triggered();
     void on_action_file_report_triggered();
 
 private:
-    bool moduleReachable();
-    void afterNextRead(int blocks, std::function<void(const zt::commission::ModuleState &)> then);
-    void answerAwaitedRead(int blocks);
-    void verifyFileWrite();
-    struct WrittenFile {
-        QString path;
-        zt::ModuleSettings settings;
-        int on = 0;  // the link's line it was written over
-    };
-    WrittenFile lastFileWritten;
-    struct AwaitedRead {
-        int blocks = 0;
-        int arrived = 0; // of those, since it was asked
-        std::function<void(const zt::commission::ModuleState &)> then;
-    };
-    AwaitedRead awaitedRead;  // the read being waited for, if any
+    FileCommands *fileCommands = nullptr;
 
     // The CSV log, the trend and the exchange frame by frame (process/).
     ProcessViews *processViews = nullptr;

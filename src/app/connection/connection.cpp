@@ -5,6 +5,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/files/filecommands.h"
+
 #include "app/connection/connectionpanel.h"
 #include "messages.h"
 #include "link/modulelink.h"
@@ -28,7 +30,7 @@ void MainWindow::disconnectFromModule()
     // What was pending belonged to this connection: no later write of another
     // one may report it.
     clearPendingMessages();
-    awaitedRead = {};
+    fileCommands->forgetQuestion();
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
 }

@@ -1,20 +1,20 @@
 // Commissioning from the window: the check that a module took a settings
 // file, the comparison of a module with a file before any write, and the
-// module record as a PDF. The window's read chain reads the blocks; once
-// they have all come in, the question is answered.
+// module record as a PDF.
 
-#include "mainwindow.h"
-#include "ui_mainwindow.h"
+#include "app/files/filecommands.h"
 
-#include "app/connection/connectionpanel.h"
 #include "app/files/comparedialog.h"
 #include "messages.h"
 #include "userprompts.h"
 #include "ztsettings.h"
 #include "commission/comparison.h"
+#include "commission/modulestate.h"
 #include "commission/report.h"
+#include "line/linesettings.h"
 #include "link/modulelink.h"
 #include "report/pdfreport.h"
+#include "settings/filewrite.h"
 
 #include <QFileInfo>
 
@@ -33,14 +33,14 @@ QString notTakenText(const QVector<zt::commission::Difference> &differences)
 } // namespace
 
 // A connected module that no settings file is being written to; says why not.
-bool MainWindow::moduleReachable()
+bool FileCommands::moduleReachable()
 {
-    if (!isConnected() || isOffline()) {
-        prompts->critical(this, msg::ErrorTitle, msg::NeedModule);
+    if (!window.isConnected() || window.isOffline()) {
+        critical(msg::NeedModule);
         return false;
     }
-    if (fileWriteRunning()) {
-        prompts->critical(this, msg::ErrorTitle, msg::FileWriteBusy);
+    if (isWriting()) {
+        critical(msg::FileWriteBusy);
         return false;
     }
     return true;
@@ -49,12 +49,17 @@ bool MainWindow::moduleReachable()
 // Calls `then` once the blocks have come in, as read by whatever request
 // comes next; the caller asks for them, or knows the chain will. Nothing
 // happens if the connection ends first; only the latest question is answered.
-void MainWindow::afterNextRead(int blocks, std::function<void(const ModuleState &)> then)
+void FileCommands::afterNextRead(int blocks, std::function<void(const ModuleState &)> then)
 {
     awaitedRead = {blocks, 0, std::move(then)};
 }
 
-void MainWindow::answerAwaitedRead(int blocks)
+void FileCommands::forgetQuestion()
+{
+    awaitedRead = {};
+}
+
+void FileCommands::blocksShown(int blocks)
 {
     awaitedRead.arrived |= blocks;
     if (!awaitedRead.then || (awaitedRead.arrived & awaitedRead.blocks) != awaitedRead.blocks)
@@ -65,48 +70,47 @@ void MainWindow::answerAwaitedRead(int blocks)
 }
 
 // After the write-from-file sequence: its re-read tells what the module took.
-void MainWindow::verifyFileWrite()
+void FileCommands::verifyFileWrite()
 {
     if (!link->isOpen())
         return;
     afterNextRead(ModuleState::Configuration, [this](const ModuleState &state) {
-        const auto differences = zt::commission::differences(zt::commission::settingsOf(state), lastFileWritten.settings);
+        const auto differences = zt::commission::differences(zt::commission::settingsOf(state), lastWritten.settings);
         if (differences.isEmpty())
-            prompts->information(this, msg::SettingsTitle, msg::FileWriteDone);
+            window.prompts->information(window.widget, msg::SettingsTitle, msg::FileWriteDone);
         else
-            prompts->critical(this, msg::ErrorTitle, notTakenText(differences));
+            critical(notTakenText(differences));
     });
 }
 
-void MainWindow::on_action_file_compare_triggered()
+void FileCommands::compare()
 {
     if (!moduleReachable())
         return;
     namespace sf = zt::settingsfile;
-    const QString path = prompts->openFileName(sf::DialogCaption.text(), QString::fromUtf8(sf::DialogFilter));
-    zt_settings file(prompts);
-    if (path.isEmpty() || !loadSettingsFile(path, &file))
+    const QString path = window.prompts->openFileName(sf::DialogCaption.text(), QString::fromUtf8(sf::DialogFilter));
+    zt_settings file(window.prompts);
+    if (path.isEmpty() || !loadFile(path, &file))
         return;
-    const QString moduleType = zt::catalogue::name(zt::catalogue::positionOfCode(moduleCode));
-    if (zt::filewrite::check(file, moduleType).kind == zt::filewrite::Problem::WrongType) {
-        prompts->critical(this, msg::ErrorTitle, msg::FileForOtherModule);
+    if (zt::filewrite::check(file, link->module().typeName()).kind == zt::filewrite::Problem::WrongType) {
+        critical(msg::FileForOtherModule);
         return;
     }
     const zt::ModuleSettings fromFile = file;
     afterNextRead(ModuleState::Configuration, [this, path, fromFile](const ModuleState &state) {
         auto *dialog = new CompareDialog(
-            path, zt::commission::differences(zt::commission::settingsOf(state), fromFile), this);
+            path, zt::commission::differences(zt::commission::settingsOf(state), fromFile), window.widget);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->open();
     });
     link->read(ModuleState::Config); // the chain goes on from there
 }
 
-void MainWindow::on_action_file_report_triggered()
+void FileCommands::report()
 {
     if (!moduleReachable())
         return;
-    QString path = prompts->saveFileName(msg::ReportCaption.text(), msg::ReportFilter.text());
+    QString path = window.prompts->saveFileName(msg::ReportCaption.text(), msg::ReportFilter.text());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -115,20 +119,18 @@ void MainWindow::on_action_file_report_triggered()
                   [this, path](const ModuleState &state) {
         zt::commission::ReportInput input;
         input.time = QDateTime::currentDateTime();
-        // The port and the line, as ztconfig-cli's record names them.
-        zt::line::LineSettings line = connection->settings();
-        line.port = connection->lastPlace();
-        input.port = zt::line::describeWithPort(line);
+        // The port and the line in use, as ztconfig-cli's record names them.
+        input.port = zt::line::describeWithPort(link->line());
         input.state = state;
-        if (lastFileWritten.on == link->lineNumber()) {
-            input.settingsFile = lastFileWritten.path;
-            input.differences = zt::commission::differences(zt::commission::settingsOf(state), lastFileWritten.settings);
+        if (lastWritten.on == link->lineNumber()) {
+            input.settingsFile = lastWritten.path;
+            input.differences = zt::commission::differences(zt::commission::settingsOf(state), lastWritten.settings);
         }
         QString error;
         if (zt::report::writePdf(zt::commission::reportHtml(input), path, &error))
-            prompts->information(this, msg::ReportTitle, msg::ReportSaved.arg(path));
+            window.prompts->information(window.widget, msg::ReportTitle, msg::ReportSaved.arg(path));
         else
-            prompts->critical(this, msg::ErrorTitle, msg::ReportFailed.arg(path, error));
+            critical(msg::ReportFailed.arg(path, error));
     });
     // The whole chain from the identification on, then the next poll.
     link->identify();

@@ -4,6 +4,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/files/filecommands.h"
+
 #include "channels/ranges.h"
 #include "messages.h"
 #include "module/catalogue.h"
@@ -28,7 +30,7 @@ void MainWindow::onLoadZTSetting()
     ui->ED_FileName->setText(path);
     if (!isOffline() || path.isEmpty())
         return;
-    if (loadSettingsFile(path, &file))
+    if (fileCommands->loadFile(path, &file))
         applySettings(file, RangeLists::OfSelectedType);
 }
 
@@ -97,4 +99,14 @@ bool MainWindow::formSettings(zt::ModuleSettings *file)
         }
     }
     return true;
+}
+
+void MainWindow::on_action_file_compare_triggered()
+{
+    fileCommands->compare();
+}
+
+void MainWindow::on_action_file_report_triggered()
+{
+    fileCommands->report();
 }

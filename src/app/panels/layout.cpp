@@ -3,6 +3,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/files/filecommands.h"
+
 #include "messages.h"
 
 #include <QLayout>
@@ -100,8 +102,8 @@ void MainWindow::setVis()
     applyUnitLabels();
 
     // A settings file being written keeps the commands that would disturb it off.
-    if (fileWriteRunning())
-        setFileWriteControlsEnabled(false);
+    if (fileCommands->isWriting())
+        fileCommands->setControlsEnabled(false);
 
     // Hiding a widget that was never shown leaves the layouts' cached sizes
     // as they were with every control present; the window would then open

@@ -7,6 +7,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/files/filecommands.h"
+
 #include "messages.h"
 #include "channels/ranges.h"
 #include "link/blockreads.h"
@@ -53,7 +55,7 @@ void MainWindow::showBlocks(int blocks)
     // A re-read scheduled before a settings file started being written would
     // show a half-written module and echo it back between the file's steps;
     // the sequence ends with a re-read of its own.
-    if ((blocks & ModuleState::Config) && !fileWriteRunning())
+    if ((blocks & ModuleState::Config) && !fileCommands->isWriting())
         showConfiguration(module.config);
     if (blocks & ModuleState::Options)
         showOptions(module.options);
@@ -61,7 +63,7 @@ void MainWindow::showBlocks(int blocks)
         showLimits(module.limits);
     if (blocks & ModuleState::Inversion)
         showInversionWord(module.inversion.word);
-    answerAwaitedRead(blocks);
+    fileCommands->blocksShown(blocks);
 
     const int next = zt::link::nextBlock(blocks);
     if (next == ModuleState::Live) {
@@ -109,5 +111,5 @@ void MainWindow::showLiveValues(const zt::LiveValues &live)
         showLiveValue(channelWidget<QLineEdit>("ED_VALUE_OUT_CH%1", ch), live.output[ch]);
         showLiveValue(channelWidget<QLineEdit>("ED_VALUE_T_XC_CH%1", ch), live.coldJunction[ch]);
     }
-    answerAwaitedRead(ModuleState::Live);
+    fileCommands->blocksShown(ModuleState::Live);
 }

@@ -1,22 +1,20 @@
 // Every change the window makes on a module is one holding-register write.
 // This file holds that write, its completion messages, the reboot and reset
 // commands, and the two commands that move a settings file: writing it to the
-// module step by step, and showing it in the form.
+// module (the file commands' own) and showing it in the form.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/files/filecommands.h"
+
 #include "messages.h"
-#include "modbus/logging.h"
 #include "link/modulelink.h"
-#include "module/catalogue.h"
 #include "module/registers.h"
-#include "settings/filewrite.h"
 #include "userprompts.h"
 #include "ztsettings.h"
 
 #include <QCloseEvent>
-#include <QTimer>
 
 using zt::link::Purpose;
 
@@ -86,131 +84,24 @@ void MainWindow::on_BT_MODUL_DEFAULT_clicked()
                      Completion::Reset);
 }
 
-// Loads a settings file for a command, saying why when it cannot.
-bool MainWindow::loadSettingsFile(const QString &path, zt_settings *into)
-{
-    namespace sf = zt::settingsfile;
-    if (path.isEmpty()) {
-        prompts->critical(this, msg::ErrorTitle, msg::NoFileChosen);
-        return false;
-    }
-    zt::settingsfile::LoadError error;
-    if (into->LoadZTSetting(path, &error) == sf::Status::Ok)
-        return true;
-    prompts->critical(this, msg::ErrorTitle, sf::errorText(path, error));
-    return false;
-}
-
-// The file is read and checked once; the steps write that copy, whatever
-// happens to the file or to the chosen name meanwhile.
 void MainWindow::on_BT_Set_Settings_clicked()
 {
-    if (fileWriteRunning())
-        return;
-    zt_settings file(prompts);
-    if (!loadSettingsFile(ui->ED_FileName->text(), &file))
-        return;
-    const QString moduleType = zt::catalogue::name(zt::catalogue::positionOfCode(moduleCode));
-    const zt::filewrite::Problem problem = zt::filewrite::check(file, isConnected() ? moduleType : QString());
-    if (problem.kind == zt::filewrite::Problem::WrongType) {
-        prompts->critical(this, msg::ErrorTitle, msg::FileForOtherModule);
-        return;
-    }
-    if (problem.kind == zt::filewrite::Problem::BadValue) {
-        prompts->critical(this, msg::ErrorTitle, msg::FileBadValue.arg(problem.key, problem.value));
-        return;
-    }
-    if (problem.kind == zt::filewrite::Problem::MissingKey) {
-        prompts->critical(this, msg::ErrorTitle, msg::FileMissingKey.arg(ui->ED_FileName->text(), problem.key));
-        return;
-    }
-
-    link->stopPolling();
-    lastFileWritten = {ui->ED_FileName->text(), file, link->lineNumber()};
-    setFileWriteControlsEnabled(false);
-    link->writeFile(zt::filewrite::plan(file)); // ends with a re-read of its own
+    fileCommands->writeChosenFile();
 }
 
-bool MainWindow::fileWriteRunning() const
-{
-    return link->isWritingFile();
-}
-
-void MainWindow::onFileWriteFinished(zt::link::FileOutcome outcome, int confirmed)
-{
-    setVis();
-    if (outcome == zt::link::FileOutcome::Done) {
-        // The module now holds the file's limits, whatever was typed before.
-        forgetTypedLimits();
-        verifyFileWrite();  // "Запись настроек завершена" once the re-read shows the file
-    } else if (closeAfterFileWrite) {
-        logInterruptedFileWrite(confirmed);
-        // Inside closeEvent() when no step was on its way: that close goes on.
-        QTimer::singleShot(0, this, [this] {
-            if (isVisible())
-                close();
-        });
-    } else {
-        // Stopped only by offline mode; a refused or unanswered step ends the link first.
-        const QString reason = outcome == zt::link::FileOutcome::Stopped ? msg::AbortOffline : msg::AbortLinkClosed;
-        prompts->critical(this, msg::ErrorTitle, msg::FileWriteAborted.arg(reason));
-    }
-}
-
-// Closing while a file is being written: the write in flight ends first, the
-// steps after it are not sent, and the log tells what the module took.
+// Closing while a file is being written waits for the step on its way.
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (fileWriteRunning() && !closeAfterFileWrite) {
-        if (!prompts->question(this, msg::SettingsTitle, msg::FileWriteCloseQuestion)) {
-            event->ignore();
-            return;
-        }
-        closeAfterFileWrite = true;
-        link->stopFile();
-    }
-    if (fileWriteRunning()) {
-        event->ignore();  // the step's outcome closes again
-        return;
-    }
-    QMainWindow::closeEvent(event);
-}
-
-// The steps are those planned from the file written, the first `confirmed` taken.
-void MainWindow::logInterruptedFileWrite(int confirmed) const
-{
-    const QVector<zt::filewrite::Step> steps = zt::filewrite::plan(lastFileWritten.settings);
-    QStringList taken, notTaken;
-    for (int i = 0; i < steps.size(); ++i) {
-        const zt::filewrite::Step &step = steps.at(i);
-        const QString address = QStringLiteral("0x") + QString::number(step.address, 16).toUpper();
-        if (!step.write)
-            continue;
-        if (i < confirmed)
-            taken << QStringLiteral("%1 = %2").arg(address).arg(step.value);
-        else
-            notTaken << address;
-    }
-    qCWarning(lcApp).noquote() << QStringLiteral("Settings file write stopped as the window closed. Taken by the module: %1. Not written: %2.")
-                                      .arg(taken.isEmpty() ? QStringLiteral("none") : taken.join(QLatin1String(", ")),
-                                           notTaken.isEmpty() ? QStringLiteral("none") : notTaken.join(QLatin1String(", ")));
-}
-
-// Controls that would start another command while a file is being written.
-void MainWindow::setFileWriteControlsEnabled(bool enabled)
-{
-    for (QWidget *w : std::initializer_list<QWidget *>{
-             ui->BT_MODUL_DEFAULT, ui->BT_MODUL_RESET, ui->BT_Open_Connect, ui->BT_Open_Connect_2,
-             ui->BT_P_Set_MAX_CH0, ui->BT_P_Set_MAX_CH1, ui->BT_P_Set_MIN_CH0, ui->BT_P_Set_MIN_CH1,
-             ui->BT_Set_MAX_CH0, ui->BT_Set_MAX_CH1, ui->BT_Set_MIN_CH0, ui->BT_Set_MIN_CH1,
-             ui->BT_FileSaveas, ui->BT_Load_file_name, ui->BT_Set_Settings, ui->BT_Show_Settings, ui->cbPorts})
-        w->setEnabled(enabled);
+    if (fileCommands->mayClose())
+        QMainWindow::closeEvent(event);
+    else
+        event->ignore();
 }
 
 void MainWindow::on_BT_Show_Settings_clicked()
 {
     zt_settings file(prompts);
-    if (!loadSettingsFile(ui->ED_FileName->text(), &file))
+    if (!fileCommands->loadFile(ui->ED_FileName->text(), &file))
         return;
     ui->CB_Modul_name->setCurrentText(file.Name);
     applySettings(file, RangeLists::Both);
