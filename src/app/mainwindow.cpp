@@ -6,6 +6,7 @@
 #include "app/process/processviews.h"
 #include "app/connection/connectionpanel.h"
 #include "app/files/filecommands.h"
+#include "app/panels/channelpanel.h"
 #include "language.h"
 #include "modbus/logging.h"
 #include "modbus/portenumerator.h"
@@ -63,6 +64,14 @@ MainWindow::MainWindow(const MainWindowOptions &options, QWidget *parent)
     fileCommands = new FileCommands({this, ui, prompts, [this] { return isOffline(); }, [this] { return isConnected(); },
                                      [this] { setVis(); }, [this] { forgetTypedLimits(); }},
                                     link);
+    const ChannelPanel::Window channelWindow{
+        this, prompts,
+        [this](zt::link::Purpose purpose, int address, quint16 value) { return WriteNewValueZT(purpose, address, value); },
+        [this](int request) { expectCompletion(request, Completion::Written); },
+        [this] { setHitsText(); }};
+    for (int ch = 0; ch < 2; ++ch)
+        channels[ch] = new ChannelPanel(ch, channelWindow);
+    channels[0]->pairWith(channels[1]);
     ui->CB_Modul_name->setCurrentIndex(0);
     setDefault();
 

@@ -12,6 +12,7 @@
 #include <QModbusDataUnit>
 #include <QStringList>
 
+#include <array>
 #include <memory>
 
 // Commissioning
@@ -28,6 +29,7 @@ enum class Reason;
 struct WriteOutcome;
 }
 
+class ChannelPanel;
 class ConnectionPanel;
 class FileCommands;
 class HelpMenu;
@@ -155,9 +157,6 @@ private:
 
     void showIdentification(const zt::commission::ModuleState &module);
     void showBlocks(int blocks);
-    void showConfiguration(const zt::ConfigValues &config);
-    void showOptions(const zt::OptionValues &options);
-    void showLimits(const zt::LimitValues &limits);
     void showLiveValues(const zt::LiveValues &live);
     void applyUnitLabels();
 
@@ -179,22 +178,11 @@ protected:
 
 private:
 
-    // Channel configuration.
-    enum class Limit { Lower, Upper };
+    // The PLB module's RS-485 parameters.
     enum class Rs485List { Speed, Format };
-    void chooseThermocouple(int channel, int row);
-    void chooseRtdSensor(int channel, const QString &text);
-    void chooseWiring(int channel, int row);
-    void judgeLimitText(int channel, Limit which);
-    void setLimit(int channel, Limit which);
-    void sendPLimitCommand(int channel, Limit which);
-    void writeInversion();
-    void writeColdJunction(int channel);
     void rs485ListChanged(Rs485List list);
     void writeRs485Choice(Rs485List list);
     void showRs485Settings(int address, quint16 speedCode, quint16 formatCode);
-    void showLimitText(int channel, Limit which, int value);
-    void showInversionWord(quint16 word);
 
     template<class T>
     T *channelWidget(const char *namePattern, int channel) const;
@@ -214,6 +202,9 @@ private:
     // The connection row, its line and why a module did not answer
     // (connection/connectionpanel.h).
     ConnectionPanel *connection = nullptr;
+
+    // The channel tabs, channel 0 and 1 (panels/channelpanel.h).
+    std::array<ChannelPanel *, 2> channels{};
 
     // The settings file written into the module, the comparison with one,
     // the module record (files/filecommands.h); the form's slots stay here.

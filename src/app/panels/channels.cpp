@@ -1,23 +1,17 @@
-// Channel configuration: ranges and sensors, wiring, limits, options and the
-// PLB module's RS-485 parameters. Each control writes its register as soon as
-// a value is chosen; one function per behaviour serves both channels.
+// The channel tabs' slots, forwarded to the panel of their channel
+// (channelpanel.cpp), and the PLB module's RS-485 parameters, written as soon
+// as a value is chosen.
 
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include "app/connection/connectionpanel.h"
-#include "app/panels/channeltexts.h"
-#include "messages.h"
-#include "userprompts.h"
-#include "channels/options.h"
-#include "channels/ranges.h"
+#include "app/panels/channelpanel.h"
 #include "channels/rs485codes.h"
 #include "link/modulelink.h"
-#include "module/codec.h"
 #include "module/registers.h"
 
 #include <QEvent>
-#include <QSignalBlocker>
 #include <QTimer>
 
 #include <functional>
@@ -25,7 +19,6 @@
 namespace {
 
 using zt::link::Purpose;
-using zt::ranges::LimitVerdict;
 constexpr int SettleMs = 1000;
 
 // Each arrow key or wheel step on a closed list moves its row by one and emits
@@ -81,155 +74,49 @@ QComboBox *rs485Box(const Ui::MainWindow &ui, bool speed)
     return speed ? ui.CB_RS485Speed : ui.CB_RS485Parametrs;
 }
 
-bool isChecked(const QCheckBox *box) { return box->checkState() != Qt::Unchecked; }
-
-// Bounds of the channel's range; a list on a tab page that is not current
-// counts as not shown.
-zt::ranges::Bounds channelBounds(const MainWindow &window, int channel)
-{
-    const auto *tc = window.findChild<QComboBox *>(QStringLiteral("CB_Modul_range_CH%1").arg(channel));
-    const auto *rtd = window.findChild<QComboBox *>(QStringLiteral("CB_Modul_range_CH%1_2").arg(channel));
-    return zt::ranges::limitBounds(tc->isVisible(), tc->currentIndex(), rtd->isVisible(), rtd->currentIndex());
-}
-
-QLineEdit *limitEdit(const MainWindow &window, int channel, bool upper)
-{
-    return window.findChild<QLineEdit *>(QString::fromLatin1(upper ? "ED_VALUE_MAX_CH%1" : "ED_VALUE_MIN_CH%1").arg(channel));
-}
-
-chtext::Text tooltipFor(LimitVerdict verdict)
-{
-    switch (verdict) {
-    case LimitVerdict::Incorrect: return chtext::TipIncorrect;
-    case LimitVerdict::AboveMax: return chtext::TipAboveMax;
-    case LimitVerdict::BelowMin: return chtext::TipBelowMin;
-    case LimitVerdict::Ok: break;
-    }
-    return chtext::TipCorrect;
-}
-
-chtext::Text refusalFor(LimitVerdict verdict)
-{
-    switch (verdict) {
-    case LimitVerdict::AboveMax: return chtext::RefusedAboveMax;
-    case LimitVerdict::BelowMin: return chtext::RefusedBelowMin;
-    case LimitVerdict::Incorrect:
-    case LimitVerdict::Ok: break;
-    }
-    return chtext::RefusedIncorrect;
-}
-
 } // namespace
 
-// Ranges and wiring. A row of -1 or a text that names no sensor is a code
-// read from outside the lists: nothing goes back to the module. The RTD texts
-// keep the sensor designations in every language.
+// The channel tabs' slots.
 
-void MainWindow::chooseThermocouple(int channel, int row)
-{
-    if (row >= 0 && row < zt::ranges::ThermocoupleCount)  // the code is the row
-        WriteNewValueZT(Purpose::Option, zt::reg::range(channel), quint16(row));
-    setHitsText();
-}
+using Limit = ChannelPanel::Limit;
 
-void MainWindow::chooseRtdSensor(int channel, const QString &text)
-{
-    const int code = zt::ranges::rtdCodeFromText(text);
-    setHitsText();
-    if (code != 0)
-        WriteNewValueZT(Purpose::Option, zt::reg::range(channel), quint16(code));
-}
+void MainWindow::on_CB_Modul_range_CH0_currentIndexChanged(int index) { channels[0]->chooseThermocouple(index); }
+void MainWindow::on_CB_Modul_range_CH1_currentIndexChanged(int index) { channels[1]->chooseThermocouple(index); }
+void MainWindow::on_CB_Modul_range_CH0_2_currentTextChanged(const QString &text) { channels[0]->chooseRtdSensor(text); }
+void MainWindow::on_CB_Modul_range_CH1_2_currentTextChanged(const QString &text) { channels[1]->chooseRtdSensor(text); }
+void MainWindow::on_CB_RTD_CONNECT_CH0_currentIndexChanged(int index) { channels[0]->chooseWiring(index); }
+void MainWindow::on_CB_RTD_CONNECT_CH1_currentIndexChanged(int index) { channels[1]->chooseWiring(index); }
 
-void MainWindow::chooseWiring(int channel, int row)
-{
-    if (row >= 0 && row < zt::ranges::WiringCount)
-        WriteNewValueZT(Purpose::Option, zt::reg::wiring(channel), zt::ranges::wiringCodeOfRow(row));
-    setHitsText();
-}
+int MainWindow::getMinValueCh0() { return channels[0]->bounds().lower; }
+int MainWindow::getMaxValueCh0() { return channels[0]->bounds().upper; }
+int MainWindow::getMinValueCh1() { return channels[1]->bounds().lower; }
+int MainWindow::getMaxValueCh1() { return channels[1]->bounds().upper; }
 
-// Conversion limits.
+void MainWindow::on_ED_VALUE_MIN_CH0_textChanged(const QString &) { channels[0]->judgeLimitText(Limit::Lower); }
+void MainWindow::on_ED_VALUE_MAX_CH0_textChanged(const QString &) { channels[0]->judgeLimitText(Limit::Upper); }
+void MainWindow::on_ED_VALUE_MIN_CH1_textChanged(const QString &) { channels[1]->judgeLimitText(Limit::Lower); }
+void MainWindow::on_ED_VALUE_MAX_CH1_textChanged(const QString &) { channels[1]->judgeLimitText(Limit::Upper); }
 
-void MainWindow::judgeLimitText(int channel, Limit which)
-{
-    QLineEdit *edit = limitEdit(*this, channel, which == Limit::Upper);
-    const LimitVerdict verdict = zt::ranges::checkLimit(edit->text(), channelBounds(*this, channel)).verdict;
-    edit->setStyleSheet(verdict == LimitVerdict::Ok ? chtext::GreenFrame : chtext::RedFrame);
-    edit->setToolTip(tooltipFor(verdict));
-}
+void MainWindow::on_BT_Set_MIN_CH0_clicked() { channels[0]->setLimit(Limit::Lower); }
+void MainWindow::on_BT_Set_MAX_CH0_clicked() { channels[0]->setLimit(Limit::Upper); }
+void MainWindow::on_BT_Set_MIN_CH1_clicked() { channels[1]->setLimit(Limit::Lower); }
+void MainWindow::on_BT_Set_MAX_CH1_clicked() { channels[1]->setLimit(Limit::Upper); }
 
-void MainWindow::setLimit(int channel, Limit which)
-{
-    QLineEdit *edit = limitEdit(*this, channel, which == Limit::Upper);
-    const zt::ranges::LimitCheck check = zt::ranges::checkLimit(edit->text(), channelBounds(*this, channel));
-    if (check.verdict != LimitVerdict::Ok) {
-        prompts->critical(this, msg::ErrorTitle, refusalFor(check.verdict));
-        return;
-    }
-    // Set: from now on a read may show the module's value in the edit again.
-    edit->setModified(false);
-    const int address = which == Limit::Upper ? zt::reg::limitMax(channel) : zt::reg::limitMin(channel);
-    expectCompletion(WriteNewValueZT(Purpose::Limit, address, zt::encodeInt16(check.value)), Completion::Written);
-}
+void MainWindow::on_BT_P_Set_MIN_CH0_clicked() { channels[0]->sendPLimitCommand(Limit::Lower); }
+void MainWindow::on_BT_P_Set_MAX_CH0_clicked() { channels[0]->sendPLimitCommand(Limit::Upper); }
+void MainWindow::on_BT_P_Set_MIN_CH1_clicked() { channels[1]->sendPLimitCommand(Limit::Lower); }
+void MainWindow::on_BT_P_Set_MAX_CH1_clicked() { channels[1]->sendPLimitCommand(Limit::Upper); }
 
-void MainWindow::sendPLimitCommand(int channel, Limit which)
-{
-    const int address = which == Limit::Upper ? zt::reg::pLimitCommandMax(channel) : zt::reg::pLimitCommandMin(channel);
-    expectCompletion(WriteNewValueZT(Purpose::Limit, address, 0), Completion::Written);
-}
+void MainWindow::on_CHB_INV_CH0_stateChanged(int) { channels[0]->writeInversion(); }
+void MainWindow::on_CHB_INV_CH1_stateChanged(int) { channels[1]->writeInversion(); }
+void MainWindow::on_CHB_TI_CH0_stateChanged(int) { channels[0]->writeColdJunction(); }
+void MainWindow::on_CHB_TI_CH1_stateChanged(int) { channels[1]->writeColdJunction(); }
+void MainWindow::on_CHB_AI_FAST_CH0_stateChanged(int) { channels[0]->writeFastConversion(); }
 
-// What the user has typed and not set stays: a re-read 3 s after some other
-// write would otherwise turn a half-typed "12" into the module's "0".
-void MainWindow::showLimitText(int channel, Limit which, int value)
-{
-    QLineEdit *edit = limitEdit(*this, channel, which == Limit::Upper);
-    if (!edit->isModified())
-        edit->setText(QString::number(value));
-}
-
-// An edit typed for another module, another type, another mode or before a
-// file was written is no edit in progress: the next read shows the module's.
 void MainWindow::forgetTypedLimits()
 {
-    for (int ch = 0; ch < 2; ++ch)
-        for (bool upper : {false, true})
-            limitEdit(*this, ch, upper)->setModified(false);
-}
-
-// Options.
-
-void MainWindow::writeInversion()
-{
-    WriteNewValueZT(Purpose::Option, zt::reg::Inversion,
-                    zt::options::inversionWord(isChecked(ui->CHB_INV_CH0), isChecked(ui->CHB_INV_CH1)));
-}
-
-// One echo write for both boxes, carrying the word as read: the boxes' own
-// handlers would first send the new bit 0 with the old bit 1, a word the
-// module never held.
-void MainWindow::showInversionWord(quint16 word)
-{
-    zt::InversionValues inversion;
-    zt::decodeInversion({word}, &inversion);
-    bool changed = false;
-    for (int ch = 0; ch < 2; ++ch) {
-        auto *box = channelWidget<QCheckBox>("CHB_INV_CH%1", ch);
-        if (box->isChecked() == inversion.inverted[ch])
-            continue;
-        changed = true;
-        const QSignalBlocker quiet(box);
-        box->setChecked(inversion.inverted[ch]);
-    }
-    if (changed)
-        WriteNewValueZT(Purpose::Echo, zt::reg::Inversion, word);
-}
-
-// One switch serves both channels, so the other box follows; its own handler
-// then writes the same value once more.
-void MainWindow::writeColdJunction(int channel)
-{
-    const bool on = isChecked(channelWidget<QCheckBox>("CHB_TI_CH%1", channel));
-    WriteNewValueZT(Purpose::Option, zt::reg::ColdJunction, zt::options::switchWord(on));
-    channelWidget<QCheckBox>("CHB_TI_CH%1", 1 - channel)->setCheckState(on ? Qt::Checked : Qt::Unchecked);
+    for (ChannelPanel *channel : channels)
+        channel->forgetTypedLimits();
 }
 
 // RS-485 parameters of a PLB module.
@@ -271,45 +158,6 @@ void MainWindow::writeRs485Choice(Rs485List list)
     const int address = speed ? zt::reg::PlbSpeed : zt::reg::PlbFormat;
     const quint16 code = speed ? zt::rs485::speedCodeOfRow(row) : zt::rs485::formatCodeOfRow(row);
     connection->offerLineChange(WriteNewValueZT(Purpose::LineChange, address, code), address, code);
-}
-
-// The form's slots.
-
-void MainWindow::on_CB_Modul_range_CH0_currentIndexChanged(int index) { chooseThermocouple(0, index); }
-void MainWindow::on_CB_Modul_range_CH1_currentIndexChanged(int index) { chooseThermocouple(1, index); }
-void MainWindow::on_CB_Modul_range_CH0_2_currentTextChanged(const QString &text) { chooseRtdSensor(0, text); }
-void MainWindow::on_CB_Modul_range_CH1_2_currentTextChanged(const QString &text) { chooseRtdSensor(1, text); }
-void MainWindow::on_CB_RTD_CONNECT_CH0_currentIndexChanged(int index) { chooseWiring(0, index); }
-void MainWindow::on_CB_RTD_CONNECT_CH1_currentIndexChanged(int index) { chooseWiring(1, index); }
-
-int MainWindow::getMinValueCh0() { return channelBounds(*this, 0).lower; }
-int MainWindow::getMaxValueCh0() { return channelBounds(*this, 0).upper; }
-int MainWindow::getMinValueCh1() { return channelBounds(*this, 1).lower; }
-int MainWindow::getMaxValueCh1() { return channelBounds(*this, 1).upper; }
-
-void MainWindow::on_ED_VALUE_MIN_CH0_textChanged(const QString &) { judgeLimitText(0, Limit::Lower); }
-void MainWindow::on_ED_VALUE_MAX_CH0_textChanged(const QString &) { judgeLimitText(0, Limit::Upper); }
-void MainWindow::on_ED_VALUE_MIN_CH1_textChanged(const QString &) { judgeLimitText(1, Limit::Lower); }
-void MainWindow::on_ED_VALUE_MAX_CH1_textChanged(const QString &) { judgeLimitText(1, Limit::Upper); }
-
-void MainWindow::on_BT_Set_MIN_CH0_clicked() { setLimit(0, Limit::Lower); }
-void MainWindow::on_BT_Set_MAX_CH0_clicked() { setLimit(0, Limit::Upper); }
-void MainWindow::on_BT_Set_MIN_CH1_clicked() { setLimit(1, Limit::Lower); }
-void MainWindow::on_BT_Set_MAX_CH1_clicked() { setLimit(1, Limit::Upper); }
-
-void MainWindow::on_BT_P_Set_MIN_CH0_clicked() { sendPLimitCommand(0, Limit::Lower); }
-void MainWindow::on_BT_P_Set_MAX_CH0_clicked() { sendPLimitCommand(0, Limit::Upper); }
-void MainWindow::on_BT_P_Set_MIN_CH1_clicked() { sendPLimitCommand(1, Limit::Lower); }
-void MainWindow::on_BT_P_Set_MAX_CH1_clicked() { sendPLimitCommand(1, Limit::Upper); }
-
-void MainWindow::on_CHB_INV_CH0_stateChanged(int) { writeInversion(); }
-void MainWindow::on_CHB_INV_CH1_stateChanged(int) { writeInversion(); }
-void MainWindow::on_CHB_TI_CH0_stateChanged(int) { writeColdJunction(0); }
-void MainWindow::on_CHB_TI_CH1_stateChanged(int) { writeColdJunction(1); }
-
-void MainWindow::on_CHB_AI_FAST_CH0_stateChanged(int)
-{
-    WriteNewValueZT(Purpose::Option, zt::reg::FastConversion0, zt::options::switchWord(isChecked(ui->CHB_AI_FAST_CH0)));
 }
 
 void MainWindow::on_BT_Set_RS_Settings_clicked()

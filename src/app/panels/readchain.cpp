@@ -8,22 +8,15 @@
 #include "ui_mainwindow.h"
 
 #include "app/files/filecommands.h"
+#include "app/panels/channelpanel.h"
 
 #include "messages.h"
-#include "channels/ranges.h"
 #include "link/blockreads.h"
 #include "link/modulelink.h"
 #include "module/codec.h"
 
 namespace {
 constexpr int PollMs = 700;
-
-void showLiveValue(QLineEdit *field, float value)
-{
-    const zt::LiveText shown = zt::liveText(value);
-    field->setText(shown.text);
-    field->setToolTip(shown.toolTip);
-}
 } // namespace
 
 using zt::commission::ModuleState;
@@ -55,14 +48,20 @@ void MainWindow::showBlocks(int blocks)
     // A re-read scheduled before a settings file started being written would
     // show a half-written module and echo it back between the file's steps;
     // the sequence ends with a re-read of its own.
-    if ((blocks & ModuleState::Config) && !fileCommands->isWriting())
-        showConfiguration(module.config);
-    if (blocks & ModuleState::Options)
-        showOptions(module.options);
-    if (blocks & ModuleState::Limits)
-        showLimits(module.limits);
+    if ((blocks & ModuleState::Config) && !fileCommands->isWriting()) {
+        for (ChannelPanel *channel : channels)
+            channel->showConfiguration(module.config);
+    }
+    if (blocks & ModuleState::Options) {
+        for (ChannelPanel *channel : channels)
+            channel->showOptions(module.options);
+    }
+    if (blocks & ModuleState::Limits) {
+        for (ChannelPanel *channel : channels)
+            channel->showLimits(module.limits);
+    }
     if (blocks & ModuleState::Inversion)
-        showInversionWord(module.inversion.word);
+        channels[0]->showInversionWord(module.inversion.word); // both boxes
     fileCommands->blocksShown(blocks);
 
     const int next = zt::link::nextBlock(blocks);
@@ -74,42 +73,9 @@ void MainWindow::showBlocks(int blocks)
     }
 }
 
-void MainWindow::showConfiguration(const zt::ConfigValues &config)
-{
-    for (int ch = 0; ch < 2; ++ch) {
-        const zt::ranges::RangeSelection range = zt::ranges::rangeSelectionForCode(config.range[ch]);
-        if (range.list == zt::ranges::RangeList::Rtd)
-            channelWidget<QComboBox>("CB_Modul_range_CH%1_2", ch)->setCurrentIndex(range.row);
-        else // a code outside both lists leaves the thermocouple list without a selection
-            channelWidget<QComboBox>("CB_Modul_range_CH%1", ch)->setCurrentIndex(range.row);
-        channelWidget<QLineEdit>("ED_VALUE_P_MIN_CH%1", ch)->setText(zt::formatFloat(config.pLimitMin[ch]));
-        channelWidget<QLineEdit>("ED_VALUE_P_MAX_CH%1", ch)->setText(zt::formatFloat(config.pLimitMax[ch]));
-    }
-}
-
-void MainWindow::showOptions(const zt::OptionValues &options)
-{
-    ui->CHB_TI_CH0->setChecked(options.coldJunction);
-    ui->CHB_TI_CH1->setChecked(options.coldJunction);
-    ui->CHB_AI_FAST_CH0->setChecked(options.fastConversion0);
-}
-
-void MainWindow::showLimits(const zt::LimitValues &limits)
-{
-    for (int ch = 0; ch < 2; ++ch) {
-        showLimitText(ch, Limit::Lower, limits.min[ch]);
-        showLimitText(ch, Limit::Upper, limits.max[ch]);
-        channelWidget<QComboBox>("CB_RTD_CONNECT_CH%1", ch)->setCurrentIndex(zt::ranges::wiringRowOfCode(limits.wiring[ch]));
-    }
-}
-
 void MainWindow::showLiveValues(const zt::LiveValues &live)
 {
-    for (int ch = 0; ch < 2; ++ch) {
-        showLiveValue(channelWidget<QLineEdit>("ED_VALUE_%1", ch), live.input[ch]);
-        showLiveValue(channelWidget<QLineEdit>("ED_VALUE_T_CH%1", ch), live.temperature[ch]);
-        showLiveValue(channelWidget<QLineEdit>("ED_VALUE_OUT_CH%1", ch), live.output[ch]);
-        showLiveValue(channelWidget<QLineEdit>("ED_VALUE_T_XC_CH%1", ch), live.coldJunction[ch]);
-    }
+    for (ChannelPanel *channel : channels)
+        channel->showLiveValues(live);
     fileCommands->blocksShown(ModuleState::Live);
 }
