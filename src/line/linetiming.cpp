@@ -80,8 +80,9 @@ int tryWaitMs(const LineSettings &line)
 
 int watchdogMs(const LineSettings &line)
 {
-    // The transport's last attempt times out, then the event loop delivers it.
-    constexpr int MarginMs = 500;
+    // The transport's last attempt times out, then the event loop delivers
+    // it, on a loaded machine too.
+    constexpr int MarginMs = 1000;
     if (line.isTcp())
         return RequestAttempts * line.timeoutMs + MarginMs;
     // The identification is the longest request the watchdog guards.

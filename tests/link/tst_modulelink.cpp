@@ -102,7 +102,8 @@ void tst_ModuleLink::outcomeToRequester_data()
     QTest::newRow("confirmed") << QStringList() << -1 << Kinds{Kind::Confirmed, Kind::Confirmed} << 0 << false;
     QTest::newRow("refused") << QStringList{"--refuse-writes", "0x24E0:4"} << -1
                              << Kinds{Kind::Refused, Kind::Confirmed} << 4 << false;
-    QTest::newRow("unconfirmed") << QStringList{"--unanswered-writes", "0x24E0"} << 0
+    // The line's own watchdog waits for the transport's verdict.
+    QTest::newRow("unconfirmed") << QStringList{"--unanswered-writes", "0x24E0"} << -1
                                  << Kinds{Kind::Unconfirmed, Kind::Confirmed} << 0 << false;
     // Well inside the transport's three tries, however loaded the machine.
     QTest::newRow("watchdog") << QStringList{"--unanswered-writes", "0x24E0"} << 1500
